@@ -1,0 +1,174 @@
+// The frame's child windows, menu states, status bar and caption.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/Application.h"
+#include "app/StatusPaneText.h"
+#include "app/ToolbarButtons.h"
+#include "resources/resource.h"
+#include "view/CharCode.h"
+
+namespace {
+
+const char viewClassName[] = "ZORIXBinaryEditorViewClass";
+const int statusPaneEdges[5] = {210, 270, 330, 365, 410};
+
+bool RegisterViewClass(HINSTANCE instance)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ViewWndProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = viewClassName;
+    return RegisterClassA(&wc) != 0;
+}
+
+HWND CreateToolBar(HWND frame, HINSTANCE instance)
+{
+    TBBUTTON buttons[19] = {};
+    for (int i = 0; i < 19; ++i) {
+        buttons[i].iBitmap = i;
+        buttons[i].idCommand = toolbarButtons[i].command;
+        buttons[i].fsState = toolbarButtons[i].state;
+        buttons[i].fsStyle = toolbarButtons[i].style;
+    }
+    HWND toolBar = CreateToolbarEx(frame, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 19, instance, IDB_TOOLBAR,
+                                   buttons, 19, 0, 0, 16, 15, sizeof(TBBUTTON));
+    for (int index : toolbarSeparatorIndices) {
+        TBBUTTON separator = {};
+        separator.fsState = TBSTATE_ENABLED;
+        separator.fsStyle = TBSTYLE_SEP;
+        SendMessageA(toolBar, TB_INSERTBUTTONA, index, reinterpret_cast<LPARAM>(&separator));
+    }
+    return toolBar;
+}
+
+int ClientHeight(HWND window)
+{
+    RECT rect;
+    GetClientRect(window, &rect);
+    return rect.bottom;
+}
+
+} // namespace
+
+BOOL FrameWindow::CreateChildWindows(HWND frame)
+{
+    hwndFrame = frame;
+    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(frame, GWLP_HINSTANCE));
+    if (!RegisterViewClass(instance))
+        return FALSE;
+    hwndView = CreateWindowExA(0, viewClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, frame,
+                               reinterpret_cast<HMENU>(IDC_VIEW), instance, nullptr);
+    if (!hwndView)
+        return FALSE;
+    theView.window = hwndView;
+    UpdateWindow(hwndView);
+
+    InitCommonControls();
+    hwndToolBar = CreateToolBar(frame, instance);
+    hwndStatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
+                                    reinterpret_cast<HMENU>(IDC_STATUSBAR), instance, nullptr);
+    SendMessageA(hwndStatusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(statusPaneEdges));
+    return TRUE;
+}
+
+void FrameWindow::LayoutChildren()
+{
+    RECT client;
+    GetClientRect(hwndFrame, &client);
+    int top = client.top;
+    int bottom = client.bottom;
+    if (IsWindowVisible(hwndToolBar))
+        top = ClientHeight(hwndToolBar) + 2;
+    if (IsWindowVisible(hwndStatusBar))
+        bottom -= ClientHeight(hwndStatusBar);
+    int height = bottom - top;
+    MoveWindow(hwndView, 0, top, client.right, height > 0 ? height : 0, TRUE);
+    SendMessageA(hwndToolBar, WM_SIZE, 0, 0);
+    SendMessageA(hwndStatusBar, WM_SIZE, 0, 0);
+    InvalidateRect(hwndStatusBar, nullptr, TRUE);
+}
+
+void FrameWindow::SetBarVisible(WORD id, BOOL show)
+{
+    HWND bar = id == ID_VIEW_TOOLBAR ? hwndToolBar : id == ID_VIEW_STATUSBAR ? hwndStatusBar : nullptr;
+    if (!bar)
+        return;
+    SetMenuCheck(id, show);
+    ShowWindow(bar, show ? SW_SHOW : SW_HIDE);
+}
+
+void FrameWindow::SetMenuCheck(WORD id, BOOL flag)
+{
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    info.fState = flag ? MFS_CHECKED : 0;
+    SetMenuItemInfoA(GetMenu(hwndFrame), id, FALSE, &info);
+}
+
+void FrameWindow::EnableCommand(WORD id, BOOL flag)
+{
+    EnableMenuItem(GetMenu(hwndFrame), id, MF_BYCOMMAND | (flag ? MF_ENABLED : MF_GRAYED));
+    SendMessageA(hwndToolBar, TB_SETSTATE, id, flag ? TBSTATE_ENABLED : 0);
+}
+
+void FrameWindow::UpdateReadOnlyState()
+{
+    BOOL readOnly = theDocument.readOnly;
+    SetMenuCheck(ID_EDIT_READONLY, readOnly);
+    SendMessageA(hwndToolBar, TB_SETSTATE, ID_EDIT_READONLY,
+                 readOnly ? TBSTATE_CHECKED | TBSTATE_ENABLED : TBSTATE_ENABLED);
+    UpdateModePanes();
+}
+
+void FrameWindow::SetPaneText(int pane, const char* text)
+{
+    SendMessageA(hwndStatusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+}
+
+void FrameWindow::UpdatePositionPanes()
+{
+    const Document& document = theDocument;
+    SetPaneText(0, PositionPaneText(document.data, document.size, theView.caret, byteOrder).c_str());
+    SetPaneText(1, BitPaneText(document.data, document.size, theView.caret).c_str());
+}
+
+void FrameWindow::UpdateModePanes()
+{
+    HMENU menu = GetMenu(hwndFrame);
+    CheckMenuRadioItem(menu, ID_SETTING_ASCII, ID_SETTING_UTF8, ID_SETTING_ASCII + charCode, MF_BYCOMMAND);
+    CheckMenuRadioItem(menu, ID_SETTING_LENDIAN, ID_SETTING_BENDIAN, ID_SETTING_LENDIAN + byteOrder, MF_BYCOMMAND);
+    SetPaneText(2, ReadOnlyPaneText(theDocument.readOnly));
+    SetPaneText(3, InsertModePaneText(insertMode));
+    SetPaneText(4, CharCodePaneText(charCode));
+}
+
+void FrameWindow::UpdateTitle()
+{
+    // GetFileTitleA shows the name the way the shell does (extensions included or not).
+    char title[281];
+    if (theDocument.IsUntitled() || GetFileTitleA(theDocument.FileName(), title, sizeof title) != 0)
+        lstrcpynA(title, theDocument.FileName(), sizeof title);
+    SetWindowTextA(hwndFrame, CaptionText(title, theDocument.modified).c_str());
+}
+
+void FrameWindow::OnToolTipText(NMHDR* notification)
+{
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(notification);
+    info->hinst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwndFrame, GWLP_HINSTANCE));
+    if (const char* tooltip = ToolbarTooltip(static_cast<UINT>(notification->idFrom)))
+        info->lpszText = const_cast<char*>(tooltip);
+}
+
+void FrameWindow::UpdateAllWindows()
+{
+    UpdateWindow(hwndFrame);
+    UpdateWindow(hwndToolBar);
+    UpdateWindow(hwndStatusBar);
+    UpdateWindow(hwndView);
+}

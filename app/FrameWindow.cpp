@@ -1,0 +1,122 @@
+#include "app/FrameWindow.h"
+
+#include <cstring>
+
+#include "app/Application.h"
+#include "resources/resource.h"
+#include "view/CharCode.h"
+
+namespace {
+
+void CopyBounded(char* target, size_t capacity, const char* text)
+{
+    std::strncpy(target, text, capacity - 1);
+    target[capacity - 1] = '\0';
+}
+
+} // namespace
+
+FrameWindow::FrameWindow()
+{
+    for (int i = 0; i < 6; ++i)
+        numpadKeys[i] = {static_cast<char>('A' + i), 0};
+}
+
+void FrameWindow::SetCalculatorPath(const char* path)
+{
+    CopyBounded(calculator, sizeof calculator, path);
+}
+
+void FrameWindow::SetFindValue(const char* text)
+{
+    CopyBounded(findValue, sizeof findValue, text);
+}
+
+RefreshCode FrameWindow::OnCommand(WORD id)
+{
+    switch (id) {
+    case ID_FILE_EXIT:
+        SendMessageA(hwndFrame, WM_CLOSE, 0, 0);
+        return RedrawNothing;
+    case ID_FILE_NEW:
+        return FileNew();
+    case ID_EDIT_HEAD:
+        return theView.GoToOffset(0);
+    case ID_EDIT_LAST:
+        return theView.GoToOffset(0xFFFFFFFF);
+    case ID_EDIT_READONLY:
+        return EditReadOnly();
+    case ID_VIEW_TOOLBAR:
+        return ToggleBar(ID_VIEW_TOOLBAR, hwndToolBar);
+    case ID_VIEW_STATUSBAR:
+        return ToggleBar(ID_VIEW_STATUSBAR, hwndStatusBar);
+    case ID_SETTING_FONT:
+        return SettingFont();
+    case ID_NEXT_CHARCODE:
+        return ChooseCharCode(NextCharCode(charCode));
+    case ID_SETTING_ASCII:
+    case ID_SETTING_SJIS:
+    case ID_SETTING_EUC:
+    case ID_SETTING_UCS2:
+    case ID_SETTING_UTF8:
+        return ChooseCharCode(id - ID_SETTING_ASCII);
+    case ID_SETTING_LENDIAN:
+    case ID_SETTING_BENDIAN:
+        return ChooseByteOrder(id - ID_SETTING_LENDIAN);
+    default:
+        return RedrawNothing;
+    }
+}
+
+void FrameWindow::OnClose()
+{
+    int answer = theDocument.ConfirmSave();
+    if (answer == IDCANCEL)
+        return;
+    DestroyWindow(hwndFrame);
+}
+
+RefreshCode FrameWindow::FileNew()
+{
+    if (!theDocument.Reset())
+        return RedrawNothing;
+    theView.ResetView();
+    UpdateReadOnlyState();
+    return RedrawAll;
+}
+
+RefreshCode FrameWindow::EditReadOnly()
+{
+    theDocument.ToggleReadOnly();
+    UpdateReadOnlyState();
+    return RedrawNothing;
+}
+
+RefreshCode FrameWindow::ToggleBar(WORD id, HWND bar)
+{
+    SetBarVisible(id, !IsWindowVisible(bar));
+    SendMessageA(hwndFrame, WM_SIZE, 0, 0);
+    return RedrawNothing;
+}
+
+RefreshCode FrameWindow::SettingFont()
+{
+    theView.ChooseDisplayFont();
+    SendMessageA(hwndFrame, WM_SIZE, 0, 0);
+    return RedrawAll;
+}
+
+RefreshCode FrameWindow::ChooseCharCode(unsigned code)
+{
+    SetCharCode(code);
+    UpdateModePanes();
+    return RedrawAll;
+}
+
+RefreshCode FrameWindow::ChooseByteOrder(unsigned order)
+{
+    SetByteOrder(order);
+    UpdatePositionPanes();
+    UpdateModePanes();
+    return RedrawNothing;
+}

@@ -1,0 +1,73 @@
+#pragma once
+#include <windows.h>
+
+#include "view/RefreshCode.h"
+
+// A numeric-keypad key that types one hexadecimal letter in the view.
+struct NumpadKey {
+    char letter;
+    WORD vk;
+};
+
+// The frame window: its child windows, the user's options, and the commands
+// that act on the frame as a whole.
+class FrameWindow {
+public:
+    FrameWindow();
+
+    NumpadKey numpadKeys[6];
+    HWND hwndFrame = nullptr;
+    HWND hwndView = nullptr;
+    HWND hwndToolBar = nullptr;
+    HWND hwndStatusBar = nullptr;
+    BOOL insertMode = TRUE;
+    BOOL insertAtStart = TRUE;
+    BOOL readOnlyOnLoad = TRUE;
+    BOOL backUp = TRUE;
+    BOOL procUnicode = TRUE;
+    char calculator[MAX_PATH] = {};
+    char findValue[33] = {};
+    unsigned char findMode = 0;
+
+    const char* GetCalculatorPath() const { return calculator; }
+    void SetCalculatorPath(const char* path);
+    const char* GetFindValue() const { return findValue; }
+    void SetFindValue(const char* text);
+    void SetFindMode(unsigned char mode) { findMode = mode; }
+    void SetInsertMode(BOOL flag) { insertMode = flag; }
+    void SetInsertAtStart(BOOL flag) { insertAtStart = flag; }
+    void SetReadOnlyOnLoad(BOOL flag) { readOnlyOnLoad = flag; }
+    void SetBackUp(BOOL flag) { backUp = flag; }
+    void SetProcUnicode(BOOL flag) { procUnicode = flag; }
+
+    // Window messages of the frame.
+    RefreshCode OnCommand(WORD id);
+    void OnClose();
+
+    // Child windows, menu states, status bar and caption.
+    BOOL CreateChildWindows(HWND frame);
+    void LayoutChildren();
+    void SetBarVisible(WORD id, BOOL show);
+    void SetMenuCheck(WORD id, BOOL flag);
+    void EnableCommand(WORD id, BOOL flag);
+    void UpdateReadOnlyState();
+    void UpdatePositionPanes();
+    void UpdateModePanes();
+    void UpdateTitle();
+    void OnToolTipText(NMHDR* notification);
+    void UpdateAllWindows();
+
+    // The one message box of the editor; a nonzero error code appends the system's text.
+    int ShowMessage(HWND owner, const char* text, UINT style, DWORD errorCode = 0);
+
+    void LoadSettings();
+
+private:
+    RefreshCode FileNew();
+    RefreshCode EditReadOnly();
+    RefreshCode ToggleBar(WORD id, HWND bar);
+    RefreshCode SettingFont();
+    RefreshCode ChooseCharCode(unsigned code);
+    RefreshCode ChooseByteOrder(unsigned order);
+    void SetPaneText(int pane, const char* text);
+};

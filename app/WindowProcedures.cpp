@@ -1,0 +1,67 @@
+// The frame and view window procedures: routers from messages to the objects.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/Application.h"
+
+LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        theFrame.CreateChildWindows(hwnd);
+        theView.Refresh(RedrawNothing);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_SIZE:
+        theFrame.LayoutChildren();
+        theView.Refresh(RedrawNothing);
+        return 0;
+    case WM_CLOSE:
+        theFrame.OnClose();
+        return 0;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code == TTN_NEEDTEXTA)
+            theFrame.OnToolTipText(header);
+        theView.Refresh(RedrawNothing);
+        return 0;
+    }
+    case WM_COMMAND:
+        theView.Refresh(theFrame.OnCommand(LOWORD(wParam)));
+        return 0;
+    case WM_MOUSEWHEEL:
+        theView.Refresh(theView.OnMouseWheel(wParam));
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK ViewWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        theView.MeasureRows();
+        theView.Refresh(RedrawNothing);
+        return 0;
+    case WM_PAINT:
+        theView.Paint();
+        theFrame.UpdatePositionPanes();
+        theView.Refresh(RedrawNothing);
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_NCPAINT:
+        theFrame.UpdateAllWindows();
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_VSCROLL:
+        theView.Refresh(theView.OnVScroll(wParam));
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,57 @@
+#include "document/Document.h"
+
+#include <cstring>
+
+#include "app/FrameWindow.h"
+#include "resources/resource.h"
+
+const char untitledName[] = "無題";
+
+Document::Document()
+{
+    Reset();
+}
+
+bool Document::IsUntitled() const
+{
+    return std::strcmp(fileName, untitledName) == 0;
+}
+
+void Document::SetModified(bool flag)
+{
+    modified = flag;
+    if (!frame)
+        return;
+    frame->EnableCommand(ID_FILE_SAVE, flag);
+    frame->UpdateTitle();
+}
+
+int Document::ConfirmSave()
+{
+    if (!modified || !frame)
+        return IDNO;
+    int answer = frame->ShowMessage(nullptr, "データの変更を保存しますか？", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    if (answer == IDYES)
+        SendMessageA(frame->hwndFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+    return answer;
+}
+
+bool Document::Reset()
+{
+    if (ConfirmSave() == IDCANCEL)
+        return false;
+    Free();
+    std::strcpy(fileName, untitledName);
+    SetModified(false);
+    readOnly = FALSE;
+    ClearUndo();
+    return true;
+}
+
+void Document::ClearUndo()
+{
+    undoRecords.clear();
+    undoRecords.shrink_to_fit();
+    if (frame)
+        frame->EnableCommand(ID_EDIT_UNDO, false);
+}

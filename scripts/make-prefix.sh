@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Creates the project's own 32-bit Wine prefix in the Japanese locale, once.
+set -euo pipefail
+source "$(dirname "$0")/env.sh"
+
+stamp=$WINEPREFIX/.zorix-ready
+[ -f "$stamp" ] && exit 0
+
+echo "Creating the Wine prefix in $WINEPREFIX"
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX" "$HOME_FOR_WINE/Desktop"
+export HOME=$HOME_FOR_WINE
+wineboot -i >/dev/null 2>&1
+wineserver -w
+
+# Japanese UI fonts for dialogs, menus and message boxes; a virtual desktop gives
+# the windows drawn frames even without a window manager.
+reg=$(mktemp --suffix=.reg)
+{
+  printf '\xff\xfe'
+  iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS Gothic"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+REG
+} > "$reg"
+wine regedit "$reg" >/dev/null 2>&1
+rm -f "$reg"
+wineserver -w
+touch "$stamp"

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs a command with a persistent wineserver and, when there is no display, a private Xvfb.
+set -euo pipefail
+source "$(dirname "$0")/env.sh"
+"$ROOT/scripts/make-prefix.sh"
+export HOME=$HOME_FOR_WINE
+
+xvfb_pid=""
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ] || [ "${ZORIX_PRIVATE_DISPLAY:-0}" = 1 ]; then
+  for n in $(seq 90 130); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+  done
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+fi
+
+# A persistent server makes each wine start fast; the first process starts the
+# long-lived helpers, so they do not hold the pipes of the commands that follow.
+wineserver -p
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$@"

@@ -1,0 +1,57 @@
+#include "tests/e2e/Editor.h"
+
+#include <commctrl.h>
+
+namespace e2e {
+
+namespace {
+
+const int childViewId = 2000;
+const int childToolBarId = 2001;
+const int childStatusBarId = 2002;
+
+} // namespace
+
+Editor::Editor(const std::string& arguments, const std::string& settings)
+{
+    std::string exe = folder.CopyProgram("zorix.exe");
+    if (!settings.empty())
+        folder.Write("zorix.INI", settings);
+    process = std::make_unique<Process>(exe, arguments, folder.Path());
+    frame = process->WaitTopWindow("ZORIXBinaryEditorClass");
+    // The frame shows before start-up has finished; wait for the message loop.
+    WaitForInputIdle(process->Handle(), 10000);
+    view = GetDlgItem(frame, childViewId);
+    toolBar = GetDlgItem(frame, childToolBarId);
+    statusBar = GetDlgItem(frame, childStatusBarId);
+}
+
+Editor::~Editor()
+{
+    process.reset();
+}
+
+void Editor::Command(WORD id) const
+{
+    SendMessageTimeoutA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_ABORTIFHUNG, 10000, nullptr);
+}
+
+LRESULT Editor::ToolbarState(WORD id) const
+{
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(toolBar, TB_GETSTATE, id, 0, SMTO_ABORTIFHUNG, 5000, &state);
+    return static_cast<LRESULT>(state);
+}
+
+UINT Editor::MenuState(WORD id) const
+{
+    return GetMenuState(GetMenu(frame), id, MF_BYCOMMAND);
+}
+
+bool Editor::Close() const
+{
+    e2e::PostCommand(frame, 40001);
+    return process->WaitExit();
+}
+
+} // namespace e2e

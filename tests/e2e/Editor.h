@@ -1,0 +1,37 @@
+#pragma once
+// The editor started in a fresh folder of its own (so it has its own settings file).
+#include <memory>
+#include <string>
+
+#include "tests/e2e/Harness.h"
+
+namespace e2e {
+
+class Editor {
+public:
+    // settings: the text of the settings file beside the program, none when empty.
+    explicit Editor(const std::string& arguments = "", const std::string& settings = "");
+    ~Editor();
+
+    TestFolder folder;
+    std::unique_ptr<Process> process;
+    HWND frame = nullptr;
+    HWND view = nullptr;
+    HWND toolBar = nullptr;
+    HWND statusBar = nullptr;
+
+    std::string Caption() const { return WindowText(frame); }
+    std::string Pane(int pane) const { return StatusPaneText(*process, statusBar, pane); }
+    // Runs a command to its end; for commands that open no dialog.
+    void Command(WORD id) const;
+    // Queues a command; for commands that open a dialog or a message box.
+    void PostCommand(WORD id) const { e2e::PostCommand(frame, id); }
+    LRESULT ToolbarState(WORD id) const;
+    UINT MenuState(WORD id) const;
+    // Asks the editor to close and waits for the process to end.
+    bool Close() const;
+    std::string SettingsText() const { return folder.Read("zorix.INI"); }
+    std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
+};
+
+} // namespace e2e

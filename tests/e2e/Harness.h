@@ -1,0 +1,85 @@
+#pragma once
+// Drives real programs from outside, the way a user's actions reach them:
+// window messages for commands and keys, and reads of what the windows show.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Polls until the condition holds; false after the timeout.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// Where the build put the programs, as a Windows path (with trailing backslash).
+std::string BuildFolder();
+
+// A fresh, empty folder that is deleted with everything in it afterwards.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::string& Path() const { return path; }
+    std::string File(const std::string& name) const { return path + name; }
+    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+    // Copies a program of the build into this folder and returns its path.
+    std::string CopyProgram(const std::string& exeName) const;
+
+private:
+    std::string path;
+};
+
+// A program started for the test; killed if it is still running at the end.
+class Process {
+public:
+    Process(const std::string& exePath, const std::string& arguments, const std::string& workingFolder);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool Started() const { return info.hProcess != nullptr; }
+    DWORD Id() const { return info.dwProcessId; }
+    HANDLE Handle() const { return info.hProcess; }
+    bool WaitExit(DWORD timeoutMs = 10000) const;
+    bool IsRunning() const;
+
+    // Visible top-level windows of this process with the given class ("#32770" for dialogs).
+    std::vector<HWND> TopWindows(const char* className) const;
+    HWND WaitTopWindow(const char* className, DWORD timeoutMs = 10000) const;
+    // A dialog or message box other than the given one.
+    HWND WaitDialog(DWORD timeoutMs = 5000, HWND except = nullptr) const;
+
+private:
+    PROCESS_INFORMATION info = {};
+};
+
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+// A child's rectangle in its parent's client coordinates.
+RECT ChildRect(HWND child);
+RECT ClientRect(HWND window);
+
+void PostCommand(HWND window, WORD id);
+// Key down and up as the message loop sees them (so accelerators apply).
+void PostKey(HWND window, UINT vk);
+void PostChar(HWND window, char c);
+
+// Text of a status bar pane of another process (the reply buffer lives in that process).
+std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
+
+// The message text of a message box.
+std::string MessageBoxText(HWND box);
+// Presses a button of a dialog or message box by its id (IDOK, IDYES, ...).
+void PressButton(HWND dialog, int id);
+HWND DialogItem(HWND dialog, int id);
+
+// Saves what is on screen inside the window as a 24-bit BMP in the build's screenshot folder.
+std::string SaveScreenshot(HWND window, const std::string& name);
+
+} // namespace e2e

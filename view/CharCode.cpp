@@ -1,0 +1,21 @@
+#include "view/CharCode.h"
+
+CharCode charCode = ShiftJis;
+ByteOrder byteOrder = LittleEndian;
+
+void SetCharCode(unsigned value)
+{
+    unsigned low = value & 0xFF;
+    charCode = low <= Utf8 ? static_cast<CharCode>(low) : Ascii;
+}
+
+void SetByteOrder(unsigned value)
+{
+    unsigned low = value & 0xFF;
+    byteOrder = low <= BigEndian ? static_cast<ByteOrder>(low) : LittleEndian;
+}
+
+CharCode NextCharCode(CharCode code)
+{
+    return code < Utf8 ? static_cast<CharCode>(code + 1) : Ascii;
+}

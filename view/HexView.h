@@ -1,0 +1,94 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "search/MarkTable.h"
+#include "view/RefreshCode.h"
+
+class FrameWindow;
+class Document;
+
+// The hex view: caret, selection, marks and scroll position over the document.
+// Every operation that changes what is shown returns a RefreshCode for Refresh.
+class HexView {
+public:
+    HexView();
+    ~HexView();
+
+    FrameWindow* frame = nullptr;
+    Document* document = nullptr;
+    HWND window = nullptr;
+    HBRUSH brushes[3] = {};
+    HFONT font = nullptr;
+    uint32_t caret = 0;
+    uint32_t previousCaret = 0;
+    uint8_t lowNibble = 0;
+    uint8_t previousLowNibble = 0;
+    uint32_t topRow = 0;
+    uint32_t selectionAnchor = 0;
+    uint32_t selectionEnd = 0;
+    MarkTable marks;
+    BOOL skipNextCell = FALSE;
+    uint8_t shiftState = 0;
+    BOOL dragging = FALSE;
+
+    uint32_t SelectionStart() const;
+    uint32_t SelectionStop() const;
+    bool HasSelection() const { return selectionAnchor != selectionEnd; }
+
+    // Rows of sixteen bytes that are completely filled.
+    uint32_t FullRows() const;
+    // The top row that shows the last row of data as the last whole row.
+    uint32_t MaxTopRow() const;
+    void EnsureCaretVisible();
+
+    RefreshCode GoToOffset(uint32_t offset);
+    void ResetView();
+    void SettleAfterEdit();
+    RefreshCode ScrollPageUp();
+    RefreshCode ScrollPageDown();
+    RefreshCode OnVScroll(WPARAM wParam);
+    RefreshCode OnMouseWheel(WPARAM wParam);
+
+    // Painting: everything the view shows is drawn here.
+    enum CaretMark { CurrentCaretMark, PreviousCaretMark };
+    void Paint();
+    void ToggleCaretMark(HDC dc, CaretMark which);
+    bool IsMarked(uint32_t offset) const { return marks.Contains(offset); }
+
+    // The display font, which every column position derives from.
+    void CreateDisplayFont(const char* faceName, int points, bool bold, bool italic);
+    void MeasureFont();
+    // False when the user cancelled the font picker.
+    bool ChooseDisplayFont();
+    std::string GetFontFaceName() const;
+    int GetFontPointSize() const;
+    bool IsFontBold() const;
+    bool IsFontItalic() const;
+
+    void MeasureRows();
+    void UpdateScrollBar();
+    void Refresh(RefreshCode code);
+
+private:
+    void PaintHeader(HDC dc);
+    void PaintRow(HDC dc, uint32_t i);
+    void PaintCharacterCell(HDC dc, uint32_t p, int x, int y);
+    RefreshCode ScrollLineUp();
+    RefreshCode ScrollLineDown();
+    RefreshCode TrackThumb(int position);
+    void ScrollRows(int dy, int scrollTop, int invalidTop);
+    void InvalidateFrom(int top);
+    void UpdateEditCommands();
+};
+
+// The scroll bar's range, page and position for a document of fullRows rows;
+// the range is capped at 32767 and the position scaled onto it.
+struct ScrollBarState {
+    int nMax;
+    UINT nPage;
+    int nPos;
+};
+ScrollBarState ComputeScrollBar(uint32_t fullRows, uint32_t topRow, uint16_t visibleRows);

@@ -1,0 +1,106 @@
+// Turning RefreshCodes into invalidation and scrolling of the view window.
+#include "app/FrameWindow.h"
+#include "document/Document.h"
+#include "resources/resource.h"
+#include "view/DisplayMetrics.h"
+#include "view/HexView.h"
+
+void HexView::MeasureRows()
+{
+    RECT client;
+    GetClientRect(window, &client);
+    displayMetrics.FitRows(client.bottom);
+}
+
+void HexView::UpdateScrollBar()
+{
+    ScrollBarState state = ComputeScrollBar(FullRows(), topRow, displayMetrics.visibleRows);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = state.nMax;
+    info.nPage = state.nPage;
+    info.nPos = state.nPos;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+}
+
+void HexView::InvalidateFrom(int top)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    client.top = top;
+    InvalidateRect(window, &client, FALSE);
+    UpdateWindow(window);
+}
+
+// Moves the pixels of the rows by one line and repaints the band that came into view.
+void HexView::ScrollRows(int dy, int scrollTop, int invalidTop)
+{
+    const int lineHeight = displayMetrics.lineHeight;
+    RECT client;
+    GetClientRect(window, &client);
+    RECT rows = client;
+    rows.top = lineHeight;
+    RECT scroll = client;
+    scroll.top = scrollTop;
+    if (dy > 0)
+        scroll.bottom -= lineHeight;
+    ScrollWindowEx(window, 0, dy, &scroll, &rows, nullptr, nullptr, 0);
+    RECT band = client;
+    band.top = invalidTop;
+    if (dy > 0)
+        band.bottom = 3 * lineHeight;
+    InvalidateRect(window, &band, FALSE);
+    UpdateWindow(window);
+}
+
+void HexView::Refresh(RefreshCode code)
+{
+    if (!window)
+        return;
+    const int lineHeight = displayMetrics.lineHeight;
+    switch (code) {
+    case RedrawAll:
+        InvalidateFrom(0);
+        UpdateScrollBar();
+        break;
+    case ScrolledTowardStart:
+        ScrollRows(lineHeight, lineHeight, lineHeight);
+        UpdateScrollBar();
+        break;
+    case ScrolledTowardEnd:
+        ScrollRows(-lineHeight, 2 * lineHeight, (displayMetrics.visibleRows - 1) * lineHeight);
+        UpdateScrollBar();
+        break;
+    case RedrawRows:
+        InvalidateFrom(lineHeight);
+        UpdateScrollBar();
+        break;
+    case CaretOnly: {
+        HDC dc = GetDC(window);
+        ToggleCaretMark(dc, PreviousCaretMark);
+        ToggleCaretMark(dc, CurrentCaretMark);
+        ReleaseDC(window, dc);
+        break;
+    }
+    default:
+        break;
+    }
+    UpdateEditCommands();
+}
+
+// Cut, Copy and Paste follow the selection and the clipboard after every change.
+void HexView::UpdateEditCommands()
+{
+    if (!frame)
+        return;
+    frame->EnableCommand(ID_EDIT_CUT, HasSelection());
+    frame->EnableCommand(ID_EDIT_COPY, HasSelection());
+    BOOL clipboardHasText = FALSE;
+    if (OpenClipboard(frame->hwndFrame)) {
+        clipboardHasText = IsClipboardFormatAvailable(CF_TEXT);
+        CloseClipboard();
+    }
+    frame->EnableCommand(ID_EDIT_PASTE, clipboardHasText);
+}
