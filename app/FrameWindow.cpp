@@ -1,22 +1,11 @@
 #include "app/FrameWindow.h"
 
-#include <cstring>
-
 #include "app/Application.h"
+#include "document/PathText.h"
 #include "resources/resource.h"
 #include "view/CharCode.h"
 
-namespace {
-
-void CopyBounded(char* target, size_t capacity, const char* text)
-{
-    std::strncpy(target, text, capacity - 1);
-    target[capacity - 1] = '\0';
-}
-
-} // namespace
-
-FrameWindow::FrameWindow()
+FrameWindow::FrameWindow() : keyTable(std::make_unique<KeyTable>()), recentFiles(std::make_unique<RecentFileList>())
 {
     for (int i = 0; i < 6; ++i)
         numpadKeys[i] = {static_cast<char>('A' + i), 0};
@@ -24,12 +13,12 @@ FrameWindow::FrameWindow()
 
 void FrameWindow::SetCalculatorPath(const char* path)
 {
-    CopyBounded(calculator, sizeof calculator, path);
+    CopyWholeChars(calculator, sizeof calculator, path);
 }
 
 void FrameWindow::SetFindValue(const char* text)
 {
-    CopyBounded(findValue, sizeof findValue, text);
+    CopyWholeChars(findValue, sizeof findValue, text);
 }
 
 RefreshCode FrameWindow::OnCommand(WORD id)
@@ -40,6 +29,14 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return RedrawNothing;
     case ID_FILE_NEW:
         return FileNew();
+    case ID_FILE_OPEN:
+        return FileOpen();
+    case ID_FILE_SAVE:
+        SaveCommand(false);
+        return RedrawNothing;
+    case ID_FILE_SAVEAS:
+        SaveCommand(true);
+        return RedrawNothing;
     case ID_EDIT_HEAD:
         return theView.GoToOffset(0);
     case ID_EDIT_LAST:
@@ -64,15 +61,15 @@ RefreshCode FrameWindow::OnCommand(WORD id)
     case ID_SETTING_BENDIAN:
         return ChooseByteOrder(id - ID_SETTING_LENDIAN);
     default:
-        return RedrawNothing;
+        return OpenRecentFile(id);
     }
 }
 
 void FrameWindow::OnClose()
 {
-    int answer = theDocument.ConfirmSave();
-    if (answer == IDCANCEL)
+    if (theDocument.ConfirmSave() == IDCANCEL)
         return;
+    SaveSettings();
     DestroyWindow(hwndFrame);
 }
 

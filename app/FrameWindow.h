@@ -1,6 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
+#include "keys/KeyTable.h"
+#include "settings/RecentFileList.h"
 #include "view/RefreshCode.h"
 
 // A numeric-keypad key that types one hexadecimal letter in the view.
@@ -28,6 +32,8 @@ public:
     char calculator[MAX_PATH] = {};
     char findValue[33] = {};
     unsigned char findMode = 0;
+    std::unique_ptr<KeyTable> keyTable;
+    std::unique_ptr<RecentFileList> recentFiles;
 
     const char* GetCalculatorPath() const { return calculator; }
     void SetCalculatorPath(const char* path);
@@ -60,10 +66,22 @@ public:
     // The one message box of the editor; a nonzero error code appends the system's text.
     int ShowMessage(HWND owner, const char* text, UINT style, DWORD errorCode = 0);
 
+    // The settings file: read once at start-up, written once at close.
     void LoadSettings();
+    void SaveSettings();
+
+    // Files: the command line, the pickers and the recent-file list.
+    void OpenCommandLineFile(const char* commandLine);
+    RefreshCode OpenCommand();
+    void SaveCommand(bool asNew);
+    RefreshCode OpenRecentFile(UINT id);
+    void ClearRecentFiles();
 
 private:
+    HMENU FileMenu() const;
+    void RememberRecentFile(const char* path);
     RefreshCode FileNew();
+    RefreshCode FileOpen();
     RefreshCode EditReadOnly();
     RefreshCode ToggleBar(WORD id, HWND bar);
     RefreshCode SettingFont();

@@ -24,6 +24,10 @@ int RunMessageLoop()
 {
     MSG msg = {};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Read afresh for every message: the key assignment dialog replaces it.
+        HACCEL accelerators = theFrame.keyTable->handle;
+        if (accelerators && TranslateAcceleratorA(theFrame.hwndFrame, accelerators, &msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -32,7 +36,7 @@ int RunMessageLoop()
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     theDocument.frame = &theFrame;
     theView.frame = &theFrame;
@@ -47,9 +51,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         return 0;
 
     theFrame.LoadSettings();
+    theFrame.keyTable->BuildHandle();
     theView.Refresh(RedrawAll);
+    theFrame.OpenCommandLineFile(commandLine);
     theView.Refresh(RedrawAll);
     UpdateWindow(frame);
 
-    return RunMessageLoop();
+    int exitCode = RunMessageLoop();
+    theFrame.keyTable->DestroyHandle();
+    return exitCode;
 }

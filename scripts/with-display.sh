@@ -24,6 +24,6 @@ fi
 
 # A persistent server makes each wine start fast; the first process starts the
 # long-lived helpers, so they do not hold the pipes of the commands that follow.
-wineserver -p
+wineserver -p 2>/dev/null || true  # already running for this prefix
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 "$@"

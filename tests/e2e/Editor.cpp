@@ -48,6 +48,31 @@ UINT Editor::MenuState(WORD id) const
     return GetMenuState(GetMenu(frame), id, MF_BYCOMMAND);
 }
 
+void Editor::Resize(int width, int height) const
+{
+    SetWindowPos(frame, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WaitUntil([&] { return ChildRect(view).right == ClientRect(frame).right; });
+}
+
+std::string Editor::AnswerMessage(int button) const
+{
+    HWND box = process->WaitDialog();
+    if (!box)
+        return "<no message box>";
+    std::string text = MessageBoxText(box);
+    PressButton(box, button);
+    WaitUntil([&] { return !IsWindow(box); });
+    return text;
+}
+
+bool Editor::ChooseFile(const std::string& path) const
+{
+    HWND picker = process->WaitDialog();
+    if (!picker || !ChooseInFilePicker(picker, path))
+        return false;
+    return WaitUntil([&] { return !IsWindow(picker); });
+}
+
 bool Editor::Close() const
 {
     e2e::PostCommand(frame, 40001);

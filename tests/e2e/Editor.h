@@ -30,6 +30,13 @@ public:
     UINT MenuState(WORD id) const;
     // Asks the editor to close and waits for the process to end.
     bool Close() const;
+    void Resize(int width, int height) const;
+    // Waits for a message box, answers it with the button and returns its text.
+    std::string AnswerMessage(int button) const;
+    // Waits for the file picker and chooses the path in it.
+    bool ChooseFile(const std::string& path) const;
+    // True when no dialog or message box shows up within the time.
+    bool StaysWithoutDialog(DWORD timeoutMs = 700) const { return process->WaitDialog(timeoutMs) == nullptr; }
     std::string SettingsText() const { return folder.Read("zorix.INI"); }
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
 };

@@ -260,8 +260,24 @@ HWND DialogItem(HWND dialog, int id)
     return GetDlgItem(dialog, id);
 }
 
+bool ChooseInFilePicker(HWND picker, const std::string& path)
+{
+    const int fileNameControl = 0x47C;
+    HWND control = GetDlgItem(picker, fileNameControl);
+    HWND edit = control;
+    while (edit && ClassName(edit) != "Edit")
+        edit = FindWindowExA(edit, nullptr, nullptr, nullptr);
+    if (!edit)
+        return false;
+    SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, 5000, nullptr);
+    PressButton(picker, IDOK);
+    return true;
+}
+
 std::string SaveScreenshot(HWND window, const std::string& name)
 {
+    // Pending paints are done first, so the picture shows the current state.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT rect;
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;

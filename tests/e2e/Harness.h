@@ -79,6 +79,9 @@ std::string MessageBoxText(HWND box);
 void PressButton(HWND dialog, int id);
 HWND DialogItem(HWND dialog, int id);
 
+// Types a path into the system file picker and presses its OK button.
+bool ChooseInFilePicker(HWND picker, const std::string& path);
+
 // Saves what is on screen inside the window as a 24-bit BMP in the build's screenshot folder.
 std::string SaveScreenshot(HWND window, const std::string& name);
 

@@ -1,0 +1,71 @@
+#include "dialogs/DialogBase.h"
+
+DialogBase* CurrentDialog = nullptr;
+
+int DialogBase::Run(HWND owner)
+{
+    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    return static_cast<int>(DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, DialogProc, 0));
+}
+
+INT_PTR DialogBase::OnCommand(WPARAM)
+{
+    return 0;
+}
+
+void DialogBase::OnInitDialog()
+{
+}
+
+void DialogBase::OnNotify(NMHDR*)
+{
+}
+
+void DialogBase::OnOK()
+{
+    EndDialog(hwnd, IDOK);
+}
+
+INT_PTR DialogBase::OnPaint()
+{
+    return 0;
+}
+
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DialogBase* dialog = CurrentDialog;
+    if (!dialog)
+        return FALSE;
+    dialog->hwnd = hwnd;
+    switch (message) {
+    case WM_INITDIALOG:
+        dialog->OnInitDialog();
+        return TRUE;
+    case WM_PAINT:
+        return dialog->OnPaint();
+    case WM_NOTIFY:
+        dialog->OnNotify(reinterpret_cast<NMHDR*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            dialog->OnOK();
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(hwnd, IDCANCEL);
+            return TRUE;
+        default:
+            return dialog->OnCommand(wParam);
+        }
+    default:
+        return FALSE;
+    }
+}
+
+int RunDialog(DialogBase& dialog, HWND owner)
+{
+    CurrentDialog = &dialog;
+    int result = dialog.Run(owner);
+    CurrentDialog = nullptr;
+    return result;
+}

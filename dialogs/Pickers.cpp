@@ -1,0 +1,51 @@
+#include "dialogs/Pickers.h"
+
+#include <commdlg.h>
+
+COLORREF CustomColors[16] = {};
+
+bool ChooseFileName(HWND owner, char* buffer, bool save)
+{
+    static const char filter[] = "すべてのﾌｧｲﾙ (*.*)\0*.*\0";
+    OPENFILENAMEA request = {};
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.hwndOwner = owner;
+    request.lpstrFilter = filter;
+    request.lpstrFile = buffer;
+    request.nMaxFile = MAX_PATH;
+    // A name to save under need not exist yet; only its folder must.
+    request.Flags = OFN_HIDEREADONLY | (save ? OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
+    return save ? GetSaveFileNameA(&request) != 0 : GetOpenFileNameA(&request) != 0;
+}
+
+COLORREF ChooseColorValue(HWND owner, COLORREF initial)
+{
+    CHOOSECOLORA request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.rgbResult = initial;
+    request.lpCustColors = CustomColors;
+    request.Flags = CC_RGBINIT | CC_FULLOPEN;
+    return ChooseColorA(&request) ? request.rgbResult : initial;
+}
+
+void DrawColorSample(HWND control, COLORREF textColor, COLORREF backColor, const char* text)
+{
+    HDC dc = GetDC(control);
+    HFONT font = CreateFontA(-MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                             SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+    HBRUSH brush = CreateSolidBrush(backColor);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT client;
+    GetClientRect(control, &client);
+    FillRect(dc, &client, brush);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, textColor);
+    TextOutA(dc, 2, 2, text, lstrlenA(text));
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+    DeleteObject(font);
+    ReleaseDC(control, dc);
+}
