@@ -122,19 +122,20 @@ bool Document::Save(const char* path)
     SetFileName(path);
     DWORD attributes = GetFileAttributesA(fileName);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        if (frame->ShowMessage(nullptr, "ファイルが読み取り専用です。属性を解除しますか？", MB_YESNO | MB_ICONEXCLAMATION) ==
+        if (!frame || frame->ShowMessage(nullptr, "ファイルが読み取り専用です。属性を解除しますか？", MB_YESNO | MB_ICONEXCLAMATION) ==
             IDNO)
             return false;
         SetFileAttributesA(fileName, attributes & ~FILE_ATTRIBUTE_READONLY);
     }
-    if (frame->backUp) {
+    if (frame && frame->backUp) {
         PathBuffer backupPath;
         if (BackupPathFor(fileName, backupPath))
             CopyFileA(fileName, backupPath, FALSE);
     }
     WaitCursor waitCursor;
     if (!WriteFileFrom()) {
-        frame->ShowMessage(nullptr, cannotSaveMessage, MB_ICONHAND, GetLastError());
+        if (frame)
+            frame->ShowMessage(nullptr, cannotSaveMessage, MB_ICONHAND, GetLastError());
         return false;
     }
     SetModified(false);

@@ -277,3 +277,34 @@ TEST(RecentFiles, EntryThatFailsToOpenIsRemovedAtOnce)
     EXPECT_EQ(Value(text, "Recent File List", "File1"), data.File("kept.bin"));
     EXPECT_EQ(Value(text, "Recent File List", "File2"), "");
 }
+
+TEST(Settings, UnwritableFileLosesOnlyTheSettingsAndSaysNothing)
+{
+    Editor editor("", "[Settings]\r\nCharCode=2\r\n");
+    const std::string before = editor.SettingsText();
+    EXPECT_EQ(editor.Pane(4), "EUC");
+    // Another program holds the file open without sharing it.
+    HANDLE lock = CreateFileA(editor.folder.File("zorix.INI").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    editor.Command(ID_SETTING_UTF8);
+    e2e::PostCommand(editor.frame, ID_FILE_EXIT);
+    EXPECT_TRUE(editor.process->WaitExit());
+    CloseHandle(lock);
+    EXPECT_EQ(editor.SettingsText(), before);
+}
+
+TEST(Settings, ControlShortcutRunsItsCommand)
+{
+    Editor editor;
+    SetForegroundWindow(editor.frame);
+    INPUT keys[4] = {};
+    const WORD sequence[4][2] = {{VK_CONTROL, 0}, {'N', 0}, {'N', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = sequence[i][0];
+        keys[i].ki.dwFlags = sequence[i][1];
+    }
+    SendInput(4, keys, sizeof(INPUT));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "無題 - ZORIX Binary Editor"; }));
+}

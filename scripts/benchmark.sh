@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmark under Wine: repaint times of huge files beside a
+# small one, and load and save times beside plain reads and writes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh --target zorix_benchmark
+source scripts/env.sh
+ZORIX_PRIVATE_DISPLAY=1 scripts/with-display.sh wine "$BUILD_DIR/zorix_benchmark.exe"

@@ -1,0 +1,203 @@
+// Prints how long the editor's heavy paths take next to a baseline measured in
+// the same run: a repaint of a huge file beside that of a small one, and a
+// load and save beside plain reads and writes of the same file.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "document/Document.h"
+#include "view/CharCode.h"
+#include "view/DisplayMetrics.h"
+#include "view/HexView.h"
+
+namespace {
+
+const uint32_t hugeSize = 256u << 20;
+const int repaintRounds = 20;
+
+double Now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+HexView* paintedView = nullptr;
+
+LRESULT CALLBACK PaintProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT && paintedView) {
+        paintedView->Paint();
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+HWND CreatePaintWindow()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = PaintProcedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ZorixBenchmarkWindow";
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr,
+                           wc.hInstance, nullptr);
+}
+
+// Japanese text in Shift-JIS with line breaks and no zero byte.
+void FillShiftJisText(Document& document, uint32_t size)
+{
+    static const char line[] = "日本語の文章です。漢字とかなが続きます。ABC 123\r\n";
+    const size_t length = sizeof line - 1;
+    document.Resize(size);
+    for (uint32_t i = 0; i < size; ++i)
+        document.data[i] = static_cast<unsigned char>(line[i % length]);
+}
+
+void FillBinary(Document& document, uint32_t size)
+{
+    document.Resize(size);
+    uint32_t state = 12345;
+    for (uint32_t i = 0; i < size; ++i) {
+        state = state * 1103515245u + 12345u;
+        document.data[i] = static_cast<unsigned char>(state >> 16);
+    }
+}
+
+double RepaintMilliseconds(HWND window)
+{
+    double start = Now();
+    for (int i = 0; i < repaintRounds; ++i) {
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+    }
+    GdiFlush();
+    return (Now() - start) / repaintRounds;
+}
+
+void ReportRepaint(const char* name, HexView& view, HWND window, double baseline)
+{
+    view.topRow = 0;
+    double top = RepaintMilliseconds(window);
+    view.topRow = view.MaxTopRow();
+    double end = RepaintMilliseconds(window);
+    std::printf("repaint %-28s top %7.2f ms (x%.2f)   end %7.2f ms (x%.2f)\n", name, top, top / baseline, end,
+                end / baseline);
+}
+
+void BenchmarkRepaint()
+{
+    Document document;
+    HexView view;
+    view.document = &document;
+    view.window = CreatePaintWindow();
+    paintedView = &view;
+    view.CreateDisplayFont("FixedSys", 14, false, false);
+    RECT client;
+    GetClientRect(view.window, &client);
+    displayMetrics.FitRows(client.bottom);
+    SetCharCode(ShiftJis);
+
+    FillShiftJisText(document, 4096);
+    view.topRow = 0;
+    RepaintMilliseconds(view.window);
+    double baseline = RepaintMilliseconds(view.window);
+    std::printf("repaint %-28s      %7.2f ms (baseline)\n", "4 KiB Shift-JIS text", baseline);
+    FillShiftJisText(document, hugeSize);
+    ReportRepaint("256 MiB Shift-JIS text", view, view.window, baseline);
+    FillBinary(document, hugeSize);
+    ReportRepaint("256 MiB binary", view, view.window, baseline);
+    paintedView = nullptr;
+    DestroyWindow(view.window);
+}
+
+std::string TempPath(const char* name)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+double PlainRead(const std::string& path)
+{
+    double start = Now();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD size = GetFileSize(file, nullptr);
+    void* block = HeapAlloc(GetProcessHeap(), 0, size);
+    DWORD read = 0;
+    ReadFile(file, block, size, &read, nullptr);
+    CloseHandle(file);
+    double elapsed = Now() - start;
+    HeapFree(GetProcessHeap(), 0, block);
+    return elapsed;
+}
+
+double PlainWrite(const std::string& path, const ByteBuffer& bytes)
+{
+    double start = Now();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data, bytes.size, &written, nullptr);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    return Now() - start;
+}
+
+// Address space in use: what limits a 32-bit process.
+DWORDLONG UsedAddressSpace()
+{
+    DWORDLONG used = 0;
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) == sizeof region;
+         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT)
+            used += region.RegionSize;
+        if (static_cast<const char*>(region.BaseAddress) + region.RegionSize < address)
+            break;
+    }
+    return used;
+}
+
+void BenchmarkLoadAndSave()
+{
+    const std::string source = TempPath("zorix-bench-source.bin");
+    const std::string target = TempPath("zorix-bench-target.bin");
+    {
+        Document pattern;
+        FillBinary(pattern, hugeSize);
+        PlainWrite(source, pattern);
+    }
+    PlainRead(source);
+    double plainRead = PlainRead(source);
+    DWORDLONG before = UsedAddressSpace();
+    Document document;
+    double start = Now();
+    bool loaded = document.Load(source.c_str());
+    double load = Now() - start;
+    DWORDLONG after = UsedAddressSpace();
+    std::printf("load    256 MiB %s        %7.1f ms   plain read  %7.1f ms (x%.2f)   memory +%lu MiB\n",
+                loaded ? "      " : "FAILED", load, plainRead, load / plainRead,
+                static_cast<unsigned long>((after - before) >> 20));
+
+    PlainWrite(target, document);
+    double plainWrite = PlainWrite(target, document);
+    start = Now();
+    bool saved = document.Save(target.c_str());
+    double save = Now() - start;
+    std::printf("save    256 MiB %s        %7.1f ms   plain write %7.1f ms (x%.2f)\n", saved ? "      " : "FAILED",
+                save, plainWrite, save / plainWrite);
+    DeleteFileA(source.c_str());
+    DeleteFileA(target.c_str());
+}
+
+} // namespace
+
+int main()
+{
+    BenchmarkRepaint();
+    BenchmarkLoadAndSave();
+    return 0;
+}
