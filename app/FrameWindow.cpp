@@ -50,16 +50,19 @@ RefreshCode FrameWindow::OnCommand(WORD id)
     case ID_SETTING_FONT:
         return SettingFont();
     case ID_NEXT_CHARCODE:
-        return ChooseCharCode(NextCharCode(charCode));
+        CycleCharCode();
+        return CharCodeChanged();
     case ID_SETTING_ASCII:
     case ID_SETTING_SJIS:
     case ID_SETTING_EUC:
     case ID_SETTING_UCS2:
     case ID_SETTING_UTF8:
-        return ChooseCharCode(id - ID_SETTING_ASCII);
+        SetCharCode(id - ID_SETTING_ASCII);
+        return CharCodeChanged();
     case ID_SETTING_LENDIAN:
     case ID_SETTING_BENDIAN:
-        return ChooseByteOrder(id - ID_SETTING_LENDIAN);
+        SetByteOrder(id - ID_SETTING_LENDIAN);
+        return ByteOrderChanged();
     default:
         return OpenRecentFile(id);
     }
@@ -103,16 +106,14 @@ RefreshCode FrameWindow::SettingFont()
     return RedrawAll;
 }
 
-RefreshCode FrameWindow::ChooseCharCode(unsigned code)
+RefreshCode FrameWindow::CharCodeChanged()
 {
-    SetCharCode(code);
     UpdateModePanes();
     return RedrawAll;
 }
 
-RefreshCode FrameWindow::ChooseByteOrder(unsigned order)
+RefreshCode FrameWindow::ByteOrderChanged()
 {
-    SetByteOrder(order);
     UpdatePositionPanes();
     UpdateModePanes();
     return RedrawNothing;

@@ -85,7 +85,7 @@ private:
     RefreshCode EditReadOnly();
     RefreshCode ToggleBar(WORD id, HWND bar);
     RefreshCode SettingFont();
-    RefreshCode ChooseCharCode(unsigned code);
-    RefreshCode ChooseByteOrder(unsigned order);
+    RefreshCode CharCodeChanged();
+    RefreshCode ByteOrderChanged();
     void SetPaneText(int pane, const char* text);
 };

@@ -29,30 +29,33 @@ private:
     HCURSOR previous;
 };
 
-bool ReadWhole(HANDLE file, unsigned char* data, uint32_t size)
+// Moves size bytes in blocks; transfer(offset, length, moved) does one call.
+template <typename Transfer>
+bool TransferInBlocks(uint32_t size, Transfer transfer)
 {
     uint32_t done = 0;
     while (done < size) {
-        DWORD want = size - done < transferBlock ? size - done : transferBlock;
-        DWORD got = 0;
-        if (!ReadFile(file, data + done, want, &got, nullptr) || got == 0)
+        DWORD length = size - done < transferBlock ? size - done : transferBlock;
+        DWORD moved = 0;
+        if (!transfer(done, length, moved) || moved == 0)
             return false;
-        done += got;
+        done += moved;
     }
     return true;
 }
 
+bool ReadWhole(HANDLE file, unsigned char* data, uint32_t size)
+{
+    return TransferInBlocks(size, [&](uint32_t offset, DWORD length, DWORD& moved) {
+        return ReadFile(file, data + offset, length, &moved, nullptr) != 0;
+    });
+}
+
 bool WriteWhole(HANDLE file, const unsigned char* data, uint32_t size)
 {
-    uint32_t done = 0;
-    while (done < size) {
-        DWORD want = size - done < transferBlock ? size - done : transferBlock;
-        DWORD written = 0;
-        if (!WriteFile(file, data + done, want, &written, nullptr) || written == 0)
-            return false;
-        done += written;
-    }
-    return true;
+    return TransferInBlocks(size, [&](uint32_t offset, DWORD length, DWORD& moved) {
+        return WriteFile(file, data + offset, length, &moved, nullptr) != 0;
+    });
 }
 
 } // namespace

@@ -15,7 +15,7 @@ void SetByteOrder(unsigned value)
     byteOrder = low <= BigEndian ? static_cast<ByteOrder>(low) : LittleEndian;
 }
 
-CharCode NextCharCode(CharCode code)
+void CycleCharCode()
 {
-    return code < Utf8 ? static_cast<CharCode>(code + 1) : Ascii;
+    SetCharCode(charCode < Utf8 ? charCode + 1 : Ascii);
 }

@@ -11,5 +11,5 @@ extern ByteOrder byteOrder;
 // Only the low eight bits count; an out-of-range value falls back to the first.
 void SetCharCode(unsigned value);
 void SetByteOrder(unsigned value);
-// The code after the current one, wrapping from UTF-8 to ASCII.
-CharCode NextCharCode(CharCode code);
+// Moves to the next code, from UTF-8 back to ASCII.
+void CycleCharCode();
