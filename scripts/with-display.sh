@@ -26,4 +26,7 @@ fi
 # long-lived helpers, so they do not hold the pipes of the commands that follow.
 wineserver -p 2>/dev/null || true  # already running for this prefix
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+# The desktop process too: started by a test's first window, it would inherit
+# that test's output pipe and hold ctest until the server ends.
+(wine explorer /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &)
 "$@"

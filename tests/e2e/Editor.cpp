@@ -19,11 +19,18 @@ Editor::Editor(const std::string& arguments, const std::string& settings)
         folder.Write("zorix.INI", settings);
     process = std::make_unique<Process>(exe, arguments, folder.Path());
     frame = process->WaitTopWindow("ZORIXBinaryEditorClass");
-    // The frame shows before start-up has finished; wait for the message loop.
-    WaitForInputIdle(process->Handle(), 10000);
     view = GetDlgItem(frame, childViewId);
     toolBar = GetDlgItem(frame, childToolBarId);
     statusBar = GetDlgItem(frame, childStatusBarId);
+    // The frame shows before start-up has finished. The mode panes are filled
+    // at the end of reading the settings; a sent message is answered only once
+    // the program waits in a message loop (its own, or a message box's).
+    WaitUntil([&] {
+        DWORD_PTR length = 0;
+        return SendMessageTimeoutA(statusBar, SB_GETTEXTLENGTHA, 3, 0, SMTO_ABORTIFHUNG, 1000, &length) &&
+               LOWORD(length) > 0;
+    }, 10000);
+    SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
 }
 
 Editor::~Editor()

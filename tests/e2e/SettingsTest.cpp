@@ -293,18 +293,3 @@ TEST(Settings, UnwritableFileLosesOnlyTheSettingsAndSaysNothing)
     CloseHandle(lock);
     EXPECT_EQ(editor.SettingsText(), before);
 }
-
-TEST(Settings, ControlShortcutRunsItsCommand)
-{
-    Editor editor;
-    SetForegroundWindow(editor.frame);
-    INPUT keys[4] = {};
-    const WORD sequence[4][2] = {{VK_CONTROL, 0}, {'N', 0}, {'N', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
-    for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = sequence[i][0];
-        keys[i].ki.dwFlags = sequence[i][1];
-    }
-    SendInput(4, keys, sizeof(INPUT));
-    EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "無題 - ZORIX Binary Editor"; }));
-}

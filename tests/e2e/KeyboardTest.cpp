@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "resources/resource.h"
+#include "tests/e2e/Editor.h"
+
+using e2e::Editor;
+
+namespace {
+
+// Presses the keys in order and releases them in reverse, as a person would.
+void PressChord(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+TEST(Keyboard, ControlShortcutRunsItsCommand)
+{
+    Editor editor;
+    SetForegroundWindow(editor.frame);
+    PressChord({VK_CONTROL, 'N'});
+    EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "無題 - ZORIX Binary Editor"; }));
+}
+
+TEST(Keyboard, ShortcutsFollowTheSettingsFile)
+{
+    Editor editor("", "[Accelerators]\r\nFileNew=\r\nEditReadOnly=Shift+Alt+R\r\n");
+    SetForegroundWindow(editor.frame);
+    PressChord({VK_CONTROL, 'N'});
+    PressChord({VK_SHIFT, VK_MENU, 'R'});
+    EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Pane(2) == "編集禁止"; }));
+    EXPECT_EQ(editor.Caption(), "ZORIX Binary Editor");
+}
