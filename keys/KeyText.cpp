@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "document/PathText.h"
 #include "keys/KeyNameTable.h"
 
 namespace {
@@ -29,7 +30,7 @@ void AppendWord(std::string& text, const char* word)
 // where a character ends; a lead byte just before the end stands alone.
 size_t CharacterLength(const char* p)
 {
-    return IsDBCSLeadByteEx(932, static_cast<BYTE>(p[0])) && p[1] != '\0' ? 2 : 1;
+    return static_cast<size_t>(NextChar(p) - p);
 }
 
 // The token starting at text, up to the next single-byte '+' or the end.

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "document/PathText.h"
+
 namespace {
 
 constexpr size_t colorFieldStride = 7;
@@ -44,8 +46,8 @@ std::string FormatColoringEntry(const ColoringRule& rule)
 // A lead byte takes the next byte along, unless it is the last byte.
 size_t CharacterLengthAt(const std::string& text, size_t i)
 {
-    bool pair = IsDBCSLeadByteEx(932, static_cast<BYTE>(text[i])) && i + 1 < text.size();
-    return pair ? 2 : 1;
+    const char* character = text.c_str() + i;
+    return static_cast<size_t>(NextChar(character) - character);
 }
 
 // A trail byte of 0x5C belongs to its character and is no path separator.
