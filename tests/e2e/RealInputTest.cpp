@@ -46,3 +46,20 @@ TEST(Keyboard, ShortcutsFollowTheSettingsFile)
     EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Pane(2) == "編集禁止"; }));
     EXPECT_EQ(editor.Caption(), "ZORIX Binary Editor");
 }
+
+TEST(Pointer, ToolbarButtonsShowTheirTooltips)
+{
+    Editor editor;
+    RECT bar;
+    GetWindowRect(editor.toolBar, &bar);
+    SetForegroundWindow(editor.frame);
+    // The first button is New; the pointer has to move within it to arm the tooltip.
+    SetCursorPos(bar.left + 10, bar.top + 10);
+    SetCursorPos(bar.left + 12, bar.top + 11);
+    EXPECT_TRUE(e2e::WaitUntil([&] {
+        for (HWND tip : editor.process->TopWindows("tooltips_class32"))
+            if (e2e::WindowText(tip) == "新規作成")
+                return true;
+        return false;
+    }));
+}
