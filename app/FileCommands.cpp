@@ -1,6 +1,4 @@
 // The frame's file commands: open, save, the command line and recent files.
-#include <cstring>
-
 #include "app/Application.h"
 #include "dialogs/Pickers.h"
 #include "document/PathText.h"
@@ -30,9 +28,8 @@ RefreshCode FrameWindow::OpenCommand()
     PathBuffer path = {};
     if (!ChooseFileName(hwndFrame, path, false))
         return RedrawNothing;
-    if (!theDocument.Reset())
+    if (!StartNewDocument())
         return RedrawNothing;
-    theView.ResetView();
     if (theDocument.Load(path))
         RememberRecentFile(path);
     UpdateReadOnlyState();
@@ -78,9 +75,8 @@ RefreshCode FrameWindow::OpenRecentFile(UINT id)
     int index = recentFiles->IndexOfCommand(id, ID_RECENT_FIRST);
     if (index < 0)
         return RedrawNothing;
-    if (!theDocument.Reset())
+    if (!StartNewDocument())
         return RedrawNothing;
-    theView.ResetView();
     PathBuffer path;
     lstrcpynA(path, recentFiles->MoveToFront(index), sizeof path);
     if (!theDocument.Load(path))

@@ -76,11 +76,18 @@ void FrameWindow::OnClose()
     DestroyWindow(hwndFrame);
 }
 
-RefreshCode FrameWindow::FileNew()
+bool FrameWindow::StartNewDocument()
 {
     if (!theDocument.Reset())
-        return RedrawNothing;
+        return false;
     theView.ResetView();
+    return true;
+}
+
+RefreshCode FrameWindow::FileNew()
+{
+    if (!StartNewDocument())
+        return RedrawNothing;
     UpdateReadOnlyState();
     return RedrawAll;
 }

@@ -80,6 +80,8 @@ public:
 private:
     HMENU FileMenu() const;
     void RememberRecentFile(const char* path);
+    // Asks about unsaved changes, then empties the document and the view.
+    bool StartNewDocument();
     RefreshCode FileNew();
     RefreshCode FileOpen();
     RefreshCode EditReadOnly();

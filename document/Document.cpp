@@ -41,11 +41,16 @@ bool Document::Reset()
     if (ConfirmSave() == IDCANCEL)
         return false;
     Free();
-    std::strcpy(fileName, untitledName);
+    SetFileName(untitledName);
     SetModified(false);
     readOnly = FALSE;
     ClearUndo();
     return true;
+}
+
+void Document::SetFileName(const char* path)
+{
+    lstrcpynA(fileName, path, sizeof fileName);
 }
 
 void Document::ClearUndo()

@@ -1,7 +1,5 @@
 // Loading and saving the document whole. A file handle lives only inside one
 // load or save; nothing is reported as done unless every byte was moved.
-#include <cstring>
-
 #include "app/FrameWindow.h"
 #include "document/Document.h"
 #include "document/PathText.h"
@@ -60,11 +58,6 @@ bool WriteWhole(HANDLE file, const unsigned char* data, uint32_t size)
 
 } // namespace
 
-void Document::SetFileName(const char* path)
-{
-    lstrcpynA(fileName, path, sizeof fileName);
-}
-
 bool Document::Load(const char* path)
 {
     SetFileName(path);
@@ -115,7 +108,7 @@ bool Document::ReadFileInto(HANDLE file)
 void Document::RefuseLoad(const char* message, DWORD errorCode)
 {
     Free();
-    std::strcpy(fileName, untitledName);
+    SetFileName(untitledName);
     if (frame)
         frame->ShowMessage(nullptr, message, MB_ICONHAND, errorCode);
 }
