@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "app/Application.h"
 #include "app/StatusPaneText.h"
 #include "app/ToolbarButtons.h"
@@ -126,8 +128,17 @@ void FrameWindow::UpdateReadOnlyState()
     UpdateModePanes();
 }
 
+// Panes are rewritten after every message; an unchanged text is left alone so
+// the status bar does not repaint for nothing.
 void FrameWindow::SetPaneText(int pane, const char* text)
 {
+    char current[256] = {};
+    LRESULT length = SendMessageA(hwndStatusBar, SB_GETTEXTLENGTHA, pane, 0);
+    if (LOWORD(length) < sizeof current) {
+        SendMessageA(hwndStatusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(current));
+        if (std::strcmp(current, text) == 0)
+            return;
+    }
     SendMessageA(hwndStatusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
 }
 

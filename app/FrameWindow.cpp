@@ -121,7 +121,6 @@ RefreshCode FrameWindow::CharCodeChanged()
 
 RefreshCode FrameWindow::ByteOrderChanged()
 {
-    UpdatePositionPanes();
     UpdateModePanes();
     return RedrawNothing;
 }

@@ -49,7 +49,6 @@ LRESULT CALLBACK ViewWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_PAINT:
         theView.Paint();
-        theFrame.UpdatePositionPanes();
         theView.Refresh(RedrawNothing);
         return 0;
     case WM_CLOSE:

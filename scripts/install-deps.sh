@@ -8,7 +8,8 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 
 packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev googletest
-          wine wine32:i386 xvfb x11-utils locales fonts-ipafont-gothic imagemagick liblnk-utils)
+          wine wine32:i386 xvfb x11-utils locales fonts-ipafont-gothic imagemagick liblnk-utils
+          xdotool xclip)
 
 missing=()
 for p in "${packages[@]}"; do

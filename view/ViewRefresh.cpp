@@ -87,14 +87,16 @@ void HexView::Refresh(RefreshCode code)
     default:
         break;
     }
+    if (!frame)
+        return;
     UpdateEditCommands();
+    // Every handler ends here, so the caret readout follows every caret move and edit.
+    frame->UpdatePositionPanes();
 }
 
 // Cut, Copy and Paste follow the selection and the clipboard after every change.
 void HexView::UpdateEditCommands()
 {
-    if (!frame)
-        return;
     frame->EnableCommand(ID_EDIT_CUT, HasSelection());
     frame->EnableCommand(ID_EDIT_COPY, HasSelection());
     BOOL clipboardHasText = FALSE;

@@ -116,3 +116,14 @@ TEST(Frame, ExitClosesTheProgram)
     Editor editor;
     EXPECT_TRUE(editor.Close());
 }
+
+TEST(Frame, CaretReadoutFollowsMovesThatRepaintNothing)
+{
+    e2e::TestFolder data;
+    data.Write("64.bin", std::string(63, '\0') + "\x12");
+    Editor editor(data.File("64.bin"));
+    editor.Command(ID_EDIT_LAST);
+    EXPECT_EQ(editor.Pane(0), "0x00000040 :   0 ,     0 ,          0");
+    editor.Command(ID_EDIT_HEAD);
+    EXPECT_EQ(editor.Pane(0), "0x00000000 :   0 ,     0 ,          0");
+}
