@@ -1,6 +1,5 @@
-// Prints how long the editor's heavy paths take next to a baseline measured in
-// the same run: a repaint of a huge file beside that of a small one, and a
-// load and save beside plain reads and writes of the same file.
+// A repaint of a huge file beside that of a small one, and a load and save
+// beside plain reads and writes of the same file.
 #include <windows.h>
 
 #include <cstdio>
@@ -11,19 +10,17 @@
 #include "view/CharCode.h"
 #include "view/DisplayMetrics.h"
 #include "view/HexView.h"
+#include "tests/benchmark/BenchmarkTools.h"
+#include "tests/benchmark/Benchmarks.h"
 
 namespace {
 
+using bench::Now;
+using bench::TempPath;
+using bench::UsedAddressSpace;
+
 const uint32_t hugeSize = 256u << 20;
 const int repaintRounds = 20;
-
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 HexView* paintedView = nullptr;
 
@@ -88,39 +85,6 @@ void ReportRepaint(const char* name, HexView& view, HWND window, double baseline
                 end / baseline);
 }
 
-void BenchmarkRepaint()
-{
-    Document document;
-    HexView view;
-    view.document = &document;
-    view.window = CreatePaintWindow();
-    paintedView = &view;
-    view.CreateDisplayFont("FixedSys", 14, false, false);
-    RECT client;
-    GetClientRect(view.window, &client);
-    displayMetrics.FitRows(client.bottom);
-    SetCharCode(ShiftJis);
-
-    FillShiftJisText(document, 4096);
-    view.topRow = 0;
-    RepaintMilliseconds(view.window);
-    double baseline = RepaintMilliseconds(view.window);
-    std::printf("repaint %-28s      %7.2f ms (baseline)\n", "4 KiB Shift-JIS text", baseline);
-    FillShiftJisText(document, hugeSize);
-    ReportRepaint("256 MiB Shift-JIS text", view, view.window, baseline);
-    FillBinary(document, hugeSize);
-    ReportRepaint("256 MiB binary", view, view.window, baseline);
-    paintedView = nullptr;
-    DestroyWindow(view.window);
-}
-
-std::string TempPath(const char* name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
 double PlainRead(const std::string& path)
 {
     double start = Now();
@@ -146,19 +110,33 @@ double PlainWrite(const std::string& path, const ByteBuffer& bytes)
     return Now() - start;
 }
 
-// Address space in use: what limits a 32-bit process.
-DWORDLONG UsedAddressSpace()
+
+} // namespace
+
+void BenchmarkRepaint()
 {
-    DWORDLONG used = 0;
-    MEMORY_BASIC_INFORMATION region;
-    for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) == sizeof region;
-         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
-        if (region.State == MEM_COMMIT)
-            used += region.RegionSize;
-        if (static_cast<const char*>(region.BaseAddress) + region.RegionSize < address)
-            break;
-    }
-    return used;
+    Document document;
+    HexView view;
+    view.document = &document;
+    view.window = CreatePaintWindow();
+    paintedView = &view;
+    view.CreateDisplayFont("FixedSys", 14, false, false);
+    RECT client;
+    GetClientRect(view.window, &client);
+    displayMetrics.FitRows(client.bottom);
+    SetCharCode(ShiftJis);
+
+    FillShiftJisText(document, 4096);
+    view.topRow = 0;
+    RepaintMilliseconds(view.window);
+    double baseline = RepaintMilliseconds(view.window);
+    std::printf("repaint %-28s      %7.2f ms (baseline)\n", "4 KiB Shift-JIS text", baseline);
+    FillShiftJisText(document, hugeSize);
+    ReportRepaint("256 MiB Shift-JIS text", view, view.window, baseline);
+    FillBinary(document, hugeSize);
+    ReportRepaint("256 MiB binary", view, view.window, baseline);
+    paintedView = nullptr;
+    DestroyWindow(view.window);
 }
 
 void BenchmarkLoadAndSave()
@@ -193,11 +171,3 @@ void BenchmarkLoadAndSave()
     DeleteFileA(target.c_str());
 }
 
-} // namespace
-
-int main()
-{
-    BenchmarkRepaint();
-    BenchmarkLoadAndSave();
-    return 0;
-}

@@ -1,0 +1,5 @@
+#pragma once
+// The benchmarks, each in a file of its own; BenchmarkMain runs them in this order.
+
+void BenchmarkRepaint();
+void BenchmarkLoadAndSave();
