@@ -26,6 +26,8 @@ public:
     void Command(WORD id) const;
     // Queues a command; for commands that open a dialog or a message box.
     void PostCommand(WORD id) const { e2e::PostCommand(frame, id); }
+    // Types the characters as if from the keyboard and waits until they are handled.
+    void Type(const std::string& characters) const;
     LRESULT ToolbarState(WORD id) const;
     UINT MenuState(WORD id) const;
     // Asks the editor to close and waits for the process to end.
