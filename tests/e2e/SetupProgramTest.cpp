@@ -486,3 +486,24 @@ TEST(SetupProgram, KindsWithoutAFolderOrAFittingPathAreSkipped)
     LinkFacts link = ReadLink(setup.root, setup.Link(Desktop, "ZORIX"));
     EXPECT_EQ(link.target, setup.programFolder + "bin\\エディタ.exe") << "rewritten with a cut target";
 }
+
+TEST(SetupProgram, NamesThatAreNoFileNamesDisableTheirBoxes)
+{
+    // "..\" would lead out of the Desktop folder, "c:d" names a drive; the
+    // trail byte of "表" is a backslash but no separator.
+    SetupProgram setup(Settings("Desktop=..\\Escaped\r\nSendTo=c:d\r\nStartup=表\r\nFile=bin\\エディタ.exe\r\n"));
+    const std::string outside = setup.shellFolders.Folder(Desktop) + "..\\Escaped.lnk";
+    WriteBytes(outside, "someone else's");
+    HWND dialog = setup.Start();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(Box(dialog, Desktop)));
+    EXPECT_FALSE(IsWindowEnabled(Box(dialog, SendTo)));
+    EXPECT_TRUE(IsWindowEnabled(Box(dialog, Startup)));
+    ASSERT_TRUE(Toggle(dialog, Startup));
+    ASSERT_TRUE(setup.Finish(dialog, IDOK));
+
+    EXPECT_EQ(ReadBytes(outside), "someone else's");
+    DeleteFileA(outside.c_str());
+    EXPECT_TRUE(FilesIn(setup.shellFolders.Folder(SendTo)).empty());
+    EXPECT_EQ(FilesIn(setup.shellFolders.Folder(Startup)), std::vector<std::string>{"表.lnk"});
+}
