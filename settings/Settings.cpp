@@ -99,7 +99,8 @@ void FrameWindow::LoadSettings()
     WINDOWPLACEMENT placement = StoredPlacement(file);
     SetBarVisible(ID_VIEW_TOOLBAR, file.Flag("ToolBar", true));
     SetBarVisible(ID_VIEW_STATUSBAR, file.Flag("StatusBar", true));
-    theView.CreateDisplayFont(file.Text("FontName", "FixedSys", 32).c_str(), file.Int("FontSize", 14),
+    theView.CreateDisplayFont(file.Text("FontName", "FixedSys", 32).c_str(),
+                              FontSizeFromSetting(file.Int("FontSize", DefaultFontSize)),
                               file.Flag("FontBold", false), file.Flag("FontItalic", false));
     SetWindowPlacement(hwndFrame, &placement);
     ReadColors(file);

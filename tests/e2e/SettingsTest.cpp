@@ -162,6 +162,15 @@ TEST(Settings, HandEditedValuesReadSafelyAndComeBackCanonical)
     EXPECT_EQ(Value(text, "Numpad", "D"), "");
 }
 
+TEST(Settings, FontSizesTheViewCannotShowComeBackAsTheDefault)
+{
+    for (const std::string size : {"2147483647", "-12", "999"}) {
+        Editor editor("", "[Settings]\r\nFontSize=" + size + "\r\n");
+        ASSERT_TRUE(editor.Close());
+        EXPECT_EQ(Value(editor.SettingsText(), "Settings", "FontSize"), size == "999" ? "999" : "14");
+    }
+}
+
 TEST(Settings, EscapeClosesTheProgramWhenExitHasNoKey)
 {
     Editor editor("", "[Settings]\r\nEscape=1\r\n");
