@@ -2,7 +2,7 @@
 #include <windows.h>
 
 // The point sizes the view offers: each comes back unchanged through the font
-// height at screen resolutions of 72 dpi and more, so a stored size reads back as it was written.
+// height at 72 dpi and more, so a stored size reads back as it was written.
 constexpr int MinFontPoints = 1;
 constexpr int MaxFontPoints = 999;
 
