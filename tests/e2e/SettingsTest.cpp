@@ -38,6 +38,25 @@ std::string Value(const std::string& text, const std::string& section, const std
     return "<missing>";
 }
 
+// The restored rectangle as the settings file holds it: "PosX,PosY PosWxPosH".
+std::string RestoredPlacement(const std::string& text)
+{
+    return Value(text, "Settings", "PosX") + "," + Value(text, "Settings", "PosY") + " " +
+           Value(text, "Settings", "PosW") + "x" + Value(text, "Settings", "PosH");
+}
+
+bool IsInsideWorkArea(HWND window)
+{
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT inside = {};
+    IntersectRect(&inside, &frame, &monitor.rcWork);
+    return EqualRect(&inside, &frame);
+}
+
 const char freshSettings[] = R"([Settings]
 Maximize=0
 PosX=0
@@ -162,6 +181,15 @@ TEST(Settings, HandEditedValuesReadSafelyAndComeBackCanonical)
     EXPECT_EQ(Value(text, "Numpad", "D"), "");
 }
 
+TEST(Settings, FontSizesTheViewCannotShowComeBackAsTheDefault)
+{
+    for (const std::string size : {"2147483647", "-12", "999"}) {
+        Editor editor("", "[Settings]\r\nFontSize=" + size + "\r\n");
+        ASSERT_TRUE(editor.Close());
+        EXPECT_EQ(Value(editor.SettingsText(), "Settings", "FontSize"), size == "999" ? "999" : "14");
+    }
+}
+
 TEST(Settings, EscapeClosesTheProgramWhenExitHasNoKey)
 {
     Editor editor("", "[Settings]\r\nEscape=1\r\n");
@@ -199,6 +227,24 @@ TEST(Settings, MaximizedFrameKeepsItsRestoredRectangle)
     EXPECT_EQ(Value(text, "Settings", "PosY"), "20");
     EXPECT_EQ(Value(text, "Settings", "PosW"), "500");
     EXPECT_EQ(Value(text, "Settings", "PosH"), "300");
+}
+
+TEST(Settings, PlacementOffEveryScreenMovesOntoOneAndStaysThere)
+{
+    for (const std::string placement : {"PosX=99999999999999999999\r\n", "PosX=1024\r\n",
+                                        "PosX=3000\r\nPosY=-2000\r\nPosW=5000\r\nPosH=300\r\n"}) {
+        SCOPED_TRACE(placement);
+        Editor editor("", "[Settings]\r\n" + placement);
+        EXPECT_TRUE(IsInsideWorkArea(editor.frame));
+        ASSERT_TRUE(editor.Close());
+        Editor again("", editor.SettingsText());
+        ASSERT_TRUE(again.Close());
+        EXPECT_EQ(RestoredPlacement(again.SettingsText()), RestoredPlacement(editor.SettingsText()));
+    }
+    // Partly on the screen is on the screen: the placement stays as stored.
+    Editor partly("", "[Settings]\r\nPosX=-300\r\nPosY=600\r\nPosW=560\r\nPosH=400\r\n");
+    ASSERT_TRUE(partly.Close());
+    EXPECT_EQ(RestoredPlacement(partly.SettingsText()), "-300,600 560x400");
 }
 
 TEST(Settings, HiddenBarsAndCharacterCodeSurviveARestart)
