@@ -29,11 +29,18 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         theView.Refresh(RedrawNothing);
         return 0;
     }
+    case WM_HELP:
+        theFrame.ShowHelp();
+        theView.Refresh(RedrawNothing);
+        return 0;
     case WM_COMMAND:
         theView.Refresh(theFrame.OnCommand(LOWORD(wParam)));
         return 0;
     case WM_MOUSEWHEEL:
         theView.Refresh(theView.OnMouseWheel(wParam));
+        return 0;
+    case WM_DROPFILES:
+        theView.Refresh(theFrame.OnDropFiles(reinterpret_cast<HDROP>(wParam)));
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);

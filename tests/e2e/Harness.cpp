@@ -104,9 +104,9 @@ bool TestFolder::Exists(const std::string& name) const
     return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string TestFolder::CopyProgram(const std::string& exeName) const
+std::string TestFolder::CopyProgram(const std::string& exeName, const std::string& targetName) const
 {
-    std::string target = File(exeName);
+    std::string target = File(targetName.empty() ? exeName : targetName);
     CopyFileA((BuildFolder() + exeName).c_str(), target.c_str(), FALSE);
     return target;
 }

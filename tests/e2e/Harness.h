@@ -28,8 +28,9 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
-    // Copies a program of the build into this folder and returns its path.
-    std::string CopyProgram(const std::string& exeName) const;
+    // Copies a file of the build (a program, the help file) into this folder,
+    // under another name when one is given, and returns its path.
+    std::string CopyProgram(const std::string& exeName, const std::string& targetName = "") const;
 
 private:
     std::string path;
