@@ -486,3 +486,57 @@ TEST(SetupProgram, KindsWithoutAFolderOrAFittingPathAreSkipped)
     LinkFacts link = ReadLink(setup.root, setup.Link(Desktop, "ZORIX"));
     EXPECT_EQ(link.target, setup.programFolder + "bin\\エディタ.exe") << "rewritten with a cut target";
 }
+
+namespace {
+
+// Runs a command in the host system's shell and waits for it to finish. Wine
+// starts Unix programs but cannot wait for them, so the command leaves a mark
+// when it has succeeded.
+bool RunHostCommand(const TestFolder& scratch, const std::wstring& command)
+{
+    const std::string mark = scratch.File("host-command.done");
+    DeleteFileA(mark.c_str());
+    std::wstring commandLine = L"sh -c \"" + command + L" && touch '" + UnixPathOf(mark) + L"'\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(L"Z:\\bin\\sh", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        return false;
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return e2e::WaitUntil([&] { return Exists(mark); }, 60000);
+}
+
+} // namespace
+
+TEST(Release, UnpackedZipSetsUpItsShortcutAndOpensFiles)
+{
+    TestFolder root;
+    ShellFolderRedirect shellFolders;
+    const std::string folder = root.File("my tools\\");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(RunHostCommand(root, L"cd '" + UnixPathOf(folder) + L"' && /usr/bin/cmake -E tar xf '" +
+                                         Widen(ZORIX_BUILD_DIR "/zorix-1.07.zip", CP_ACP) + L"'"));
+    const std::string program = folder + "zorix-1.07\\";
+    for (const char* name : {"zorix.exe", "zorix.CHM", "setup.exe", "setup.INI", "readme.txt"})
+        EXPECT_TRUE(Exists(program + name)) << name;
+
+    e2e::Process setup(program + "setup.exe", "", root.Path());
+    HWND dialog = setup.WaitTopWindow("#32770");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(e2e::WindowText(dialog), "ZORIX Binary Editor セットアップ");
+    EXPECT_FALSE(IsWindowEnabled(Box(dialog, Startup)));
+    ASSERT_TRUE(Toggle(dialog, Desktop));
+    e2e::PressButton(dialog, IDOK);
+    ASSERT_TRUE(setup.WaitExit());
+    LinkFacts link = ReadLink(root, shellFolders.Folder(Desktop) + "ZORIX Binary Editor.lnk");
+    EXPECT_EQ(link.target, program + "zorix.exe") << link.report;
+
+    // The editor the shortcut starts opens a file.
+    root.Write("sample.bin", "ZORIX");
+    e2e::Process editor(link.target, "\"" + root.File("sample.bin") + "\"", link.workingFolder);
+    HWND frame = editor.WaitTopWindow("ZORIXBinaryEditorClass");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::WindowText(frame) == "sample.bin - ZORIX Binary Editor"; }));
+}
