@@ -93,6 +93,8 @@ TEST(Help, OpensTheHelpFileNamedAfterTheProgram)
     Sleep(500);
     e2e::SaveScreenshot(help, "help");
     EXPECT_TRUE(Answers(editor));
+    // The open help window does not hold the editor back from closing.
+    EXPECT_TRUE(editor.Close());
 }
 
 TEST(Calculator, StartsTheConfiguredProgram)
