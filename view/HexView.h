@@ -5,6 +5,7 @@
 #include <string>
 
 #include "search/MarkTable.h"
+#include "search/PatternScan.h"
 #include "view/RefreshCode.h"
 
 class FrameWindow;
@@ -51,6 +52,12 @@ public:
     RefreshCode ScrollPageDown();
     RefreshCode OnVScroll(WPARAM wParam);
     RefreshCode OnMouseWheel(WPARAM wParam);
+
+    // Find and marks; the messages they show are their only output besides the caret.
+    RefreshCode SearchData(HWND owner, const char* text, unsigned char mode, SearchDirection direction);
+    RefreshCode ToggleMark();
+    RefreshCode GoToMark(bool forward);
+    RefreshCode ShowByteSum();
 
     // Painting: everything the view shows is drawn here.
     enum CaretMark { CurrentCaretMark, PreviousCaretMark };
