@@ -224,25 +224,83 @@ void PostChar(HWND window, char c)
     PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
+RemoteBuffer::RemoteBuffer(const Process& process, SIZE_T size)
+    : process(process.Handle()), address(VirtualAllocEx(process.Handle(), nullptr, size, MEM_COMMIT, PAGE_READWRITE))
+{
+}
+
+RemoteBuffer::~RemoteBuffer()
+{
+    if (address)
+        VirtualFreeEx(process, address, 0, MEM_RELEASE);
+}
+
+bool RemoteBuffer::Write(SIZE_T offset, const void* bytes, SIZE_T size) const
+{
+    SIZE_T written = 0;
+    return WriteProcessMemory(process, Address(offset), bytes, size, &written) && written == size;
+}
+
+bool RemoteBuffer::Read(SIZE_T offset, void* bytes, SIZE_T size) const
+{
+    SIZE_T read = 0;
+    return ReadProcessMemory(process, Address(offset), bytes, size, &read) && read == size;
+}
+
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;
-    void* remote = VirtualAllocEx(process.Handle(), nullptr, capacity, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote)
+    RemoteBuffer remote(process, capacity);
+    if (!remote.Valid())
         return "<no remote buffer>";
-    std::string text;
     DWORD_PTR length = 0;
+    char buffer[capacity] = {};
     if (SendMessageTimeoutA(statusBar, SB_GETTEXTLENGTHA, pane, 0, SMTO_ABORTIFHUNG, 5000, &length) &&
         LOWORD(length) < capacity &&
-        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
-                            nullptr)) {
-        char buffer[capacity] = {};
-        SIZE_T read = 0;
-        ReadProcessMemory(process.Handle(), remote, buffer, capacity - 1, &read);
-        text = buffer;
+        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote.Address()),
+                            SMTO_ABORTIFHUNG, 5000, nullptr))
+        remote.Read(0, buffer, capacity - 1);
+    return buffer;
+}
+
+std::vector<std::string> ListViewRows(const Process& process, HWND list, int columns)
+{
+    const SIZE_T textCapacity = 256;
+    RemoteBuffer remote(process, sizeof(LVITEMA) + textCapacity);
+    std::vector<std::string> rows;
+    DWORD_PTR count = 0;
+    if (!remote.Valid() ||
+        !SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count))
+        return rows;
+    for (DWORD_PTR row = 0; row < count; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = remote.Address(sizeof item);
+            item.cchTextMax = textCapacity;
+            char text[textCapacity] = {};
+            remote.Write(0, &item, sizeof item);
+            if (SendMessageTimeoutA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote.Address()),
+                                    SMTO_ABORTIFHUNG, 5000, nullptr))
+                remote.Read(sizeof item, text, textCapacity - 1);
+            line += (column ? "|" : "") + std::string(text);
+        }
+        rows.push_back(line);
     }
-    VirtualFreeEx(process.Handle(), remote, 0, MEM_RELEASE);
-    return text;
+    return rows;
+}
+
+RECT ListViewRowRect(const Process& process, HWND list, int row)
+{
+    RECT rect = {};
+    rect.left = LVIR_BOUNDS;
+    RemoteBuffer remote(process, sizeof rect);
+    if (remote.Valid() && remote.Write(0, &rect, sizeof rect) &&
+        SendMessageTimeoutA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote.Address()),
+                            SMTO_ABORTIFHUNG, 5000, nullptr))
+        remote.Read(0, &rect, sizeof rect);
+    return rect;
 }
 
 std::string MessageBoxText(HWND box)
@@ -258,6 +316,18 @@ void PressButton(HWND dialog, int id)
 HWND DialogItem(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id);
+}
+
+void SetItemText(HWND dialog, int id, const std::string& text)
+{
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)),
+                        SMTO_ABORTIFHUNG, 10000, nullptr);
 }
 
 bool ChooseInFilePicker(HWND picker, const std::string& path)
