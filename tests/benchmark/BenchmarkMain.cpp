@@ -6,5 +6,7 @@ int main()
 {
     BenchmarkRepaint();
     BenchmarkLoadAndSave();
+    BenchmarkSearchAndSum();
+    BenchmarkCompare();
     return 0;
 }

@@ -3,3 +3,5 @@
 
 void BenchmarkRepaint();
 void BenchmarkLoadAndSave();
+void BenchmarkSearchAndSum();
+void BenchmarkCompare();

@@ -32,7 +32,7 @@ std::string UnixPath(const std::string& windowsPath)
     return result;
 }
 
-bool Run(const std::string& command, unsigned long timeoutMs)
+int Run(const std::string& command, unsigned long timeoutMs)
 {
     // Wine starts a host program named by its host path, splitting the command
     // line the way Windows programs do, but gives no handle to wait on: the
@@ -46,17 +46,17 @@ bool Run(const std::string& command, unsigned long timeoutMs)
     PROCESS_INFORMATION info = {};
     if (unixStatus.empty() ||
         !CreateProcessA("/bin/sh", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return false;
+        return -1;
     DWORD start = GetTickCount();
     while (GetFileAttributesA(status.c_str()) == INVALID_FILE_ATTRIBUTES) {
         if (GetTickCount() - start > timeoutMs)
-            return false;
+            return -1;
         Sleep(20);
     }
     int exitCode = -1;
     std::ifstream(status) >> exitCode;
     DeleteFileA(status.c_str());
-    return exitCode == 0;
+    return exitCode;
 }
 
 } // namespace unixshell

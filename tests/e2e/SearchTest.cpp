@@ -257,9 +257,11 @@ TEST(Compare, RowsAreThoseOfCmp)
     e2e::SaveScreenshot(dialog, "compare-dialog");
 
     const std::string out = f.data.File("cmp.txt");
-    ASSERT_TRUE(unixshell::Run("cmp -l '" + unixshell::UnixPath(f.data.File("data.bin")) + "' '" +
-                               unixshell::UnixPath(f.data.File("other.bin")) + "' > '" + unixshell::UnixPath(out) +
-                               "' 2>/dev/null; test $? -le 1"));
+    // cmp ends with status 1 when the files differ.
+    ASSERT_EQ(unixshell::Run("cmp -l '" + unixshell::UnixPath(f.data.File("data.bin")) + "' '" +
+                             unixshell::UnixPath(f.data.File("other.bin")) + "' > '" + unixshell::UnixPath(out) +
+                             "' 2>/dev/null"),
+              1);
     std::vector<std::string> expected;
     std::istringstream cmp(f.data.Read("cmp.txt"));
     unsigned long position;
