@@ -53,7 +53,7 @@ public:
     RefreshCode OnVScroll(WPARAM wParam);
     RefreshCode OnMouseWheel(WPARAM wParam);
 
-    // Find and marks; the messages they show are their only output besides the caret.
+    // Find, marks and the byte sum, defined in search/.
     RefreshCode SearchData(HWND owner, const char* text, unsigned char mode, SearchDirection direction);
     RefreshCode ToggleMark();
     RefreshCode GoToMark(bool forward);
