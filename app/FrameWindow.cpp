@@ -39,10 +39,28 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return RedrawNothing;
     case ID_EDIT_UNDO:
         return theView.EditUndo();
+    case ID_EDIT_FIND:
+        return EditFind();
+    case ID_EDIT_FINDPREV:
+        return EditFindAgain(SearchBackward);
+    case ID_EDIT_FINDNEXT:
+        return EditFindAgain(SearchForward);
+    case ID_EDIT_COMPARE:
+        return EditCompare();
+    case ID_EDIT_MARK:
+        return theView.ToggleMark();
+    case ID_EDIT_MARKPREV:
+        return theView.GoToMark(false);
+    case ID_EDIT_MARKNEXT:
+        return theView.GoToMark(true);
+    case ID_EDIT_SUM:
+        return theView.ShowByteSum();
     case ID_EDIT_HEAD:
         return theView.GoToOffset(0);
     case ID_EDIT_LAST:
         return theView.GoToOffset(0xFFFFFFFF);
+    case ID_EDIT_JUMP:
+        return EditJump();
     case ID_EDIT_READONLY:
         return EditReadOnly();
     case ID_VIEW_TOOLBAR:

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "keys/KeyTable.h"
+#include "search/PatternScan.h"
 #include "settings/RecentFileList.h"
 #include "view/RefreshCode.h"
 
@@ -93,6 +94,10 @@ private:
     RefreshCode FileNew();
     RefreshCode FileOpen();
     RefreshCode EditReadOnly();
+    RefreshCode EditFind();
+    RefreshCode EditFindAgain(SearchDirection direction);
+    RefreshCode EditCompare();
+    RefreshCode EditJump();
     RefreshCode ToggleBar(WORD id, HWND bar);
     RefreshCode SettingFont();
     RefreshCode CharCodeChanged();

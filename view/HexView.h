@@ -5,6 +5,7 @@
 #include <string>
 
 #include "search/MarkTable.h"
+#include "search/PatternScan.h"
 #include "view/RefreshCode.h"
 
 class FrameWindow;
@@ -69,6 +70,11 @@ public:
 
     // Commands on the bytes.
     RefreshCode EditUndo();
+    // Find, marks and the byte sum, defined in search/.
+    RefreshCode SearchData(HWND owner, const char* text, unsigned char mode, SearchDirection direction);
+    RefreshCode ToggleMark();
+    RefreshCode GoToMark(bool forward);
+    RefreshCode ShowByteSum();
 
     // Painting: everything the view shows is drawn here.
     enum CaretMark { CurrentCaretMark, PreviousCaretMark };

@@ -7,5 +7,7 @@ int main()
     BenchmarkRepaint();
     BenchmarkLoadAndSave();
     BenchmarkEditing();
+    BenchmarkSearchAndSum();
+    BenchmarkCompare();
     return 0;
 }

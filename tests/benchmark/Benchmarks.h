@@ -4,3 +4,5 @@
 void BenchmarkRepaint();
 void BenchmarkLoadAndSave();
 void BenchmarkEditing();
+void BenchmarkSearchAndSum();
+void BenchmarkCompare();

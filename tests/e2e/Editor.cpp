@@ -5,6 +5,8 @@
 
 #include <sstream>
 
+#include <cstdlib>
+
 namespace e2e {
 
 namespace {
@@ -71,15 +73,26 @@ void Editor::Resize(int width, int height) const
     WaitUntil([&] { return ChildRect(view).right == ClientRect(frame).right; });
 }
 
-std::string Editor::AnswerMessage(int button) const
+std::string Editor::AnswerMessage(int button, HWND overDialog) const
 {
-    HWND box = process->WaitDialog();
+    HWND box = process->WaitDialog(5000, overDialog);
     if (!box)
         return "<no message box>";
     std::string text = MessageBoxText(box);
     PressButton(box, button);
     WaitUntil([&] { return !IsWindow(box); });
     return text;
+}
+
+HWND Editor::OpenDialog(WORD id) const
+{
+    PostCommand(id);
+    return process->WaitDialog();
+}
+
+unsigned long Editor::Caret() const
+{
+    return std::strtoul(Pane(0).c_str(), nullptr, 16);
 }
 
 bool Editor::ChooseFile(const std::string& path) const

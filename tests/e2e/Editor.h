@@ -37,8 +37,13 @@ public:
     // Asks the editor to close and waits for the process to end.
     bool Close() const;
     void Resize(int width, int height) const;
-    // Waits for a message box, answers it with the button and returns its text.
-    std::string AnswerMessage(int button) const;
+    // Waits for a message box (over the dialog when one is given), answers it
+    // with the button and returns its text.
+    std::string AnswerMessage(int button, HWND overDialog = nullptr) const;
+    // Queues the command and waits for the dialog it opens.
+    HWND OpenDialog(WORD id) const;
+    // The caret offset, as the status bar shows it.
+    unsigned long Caret() const;
     // Waits for the file picker and chooses the path in it.
     bool ChooseFile(const std::string& path) const;
     // True when no dialog or message box shows up within the time.

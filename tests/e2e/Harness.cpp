@@ -1,5 +1,7 @@
 #include "tests/e2e/Harness.h"
 
+#include "tests/common/UnixShell.h"
+
 #include <commctrl.h>
 
 #include <fstream>
@@ -233,72 +235,88 @@ std::string ToCodePage932(const std::string& text, UINT codePage)
     return narrow.c_str();
 }
 
-std::string UnixPath(const std::string& windowsPath)
-{
-    using ToUnix = char*(CDECL*)(LPCWSTR);
-    FARPROC found = GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name");
-    if (!found)
-        return "";
-    ToUnix toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(found));
-    std::wstring wide(windowsPath.size() + 1, L'\0');
-    MultiByteToWideChar(932, 0, windowsPath.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-    char* unixPath = toUnix(wide.c_str());
-    if (!unixPath)
-        return "";
-    std::string path = ToCodePage932(unixPath, CP_UTF8);
-    HeapFree(GetProcessHeap(), 0, unixPath);
-    return path;
-}
-
-// Wine gives no usable handle for a host program, so the shell that runs it
-// leaves a marker file when the program has ended.
-bool RunHostProgram(const std::string& commandLine, DWORD timeoutMs)
-{
-    static unsigned counter = 0;
-    const std::string marker =
-        "/tmp/zorix-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".done";
-    std::string markerPath = "Z:" + marker;
-    for (char& c : markerPath)
-        if (c == '/')
-            c = '\\';
-    std::string line = "/bin/sh -c \"" + commandLine + "; echo > " + marker + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-        return false;
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    bool ended = WaitUntil([&] { return GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                           timeoutMs);
-    DeleteFileA(markerPath.c_str());
-    return ended;
-}
-
 bool XdoTool(const std::string& arguments)
 {
-    return RunHostProgram("/usr/bin/xdotool " + arguments);
+    return unixshell::Run("xdotool " + arguments, 10000) == 0;
+}
+
+RemoteBuffer::RemoteBuffer(const Process& process, SIZE_T size)
+    : process(process.Handle()), address(VirtualAllocEx(process.Handle(), nullptr, size, MEM_COMMIT, PAGE_READWRITE))
+{
+}
+
+RemoteBuffer::~RemoteBuffer()
+{
+    if (address)
+        VirtualFreeEx(process, address, 0, MEM_RELEASE);
+}
+
+bool RemoteBuffer::Write(SIZE_T offset, const void* bytes, SIZE_T size) const
+{
+    SIZE_T written = 0;
+    return WriteProcessMemory(process, Address(offset), bytes, size, &written) && written == size;
+}
+
+bool RemoteBuffer::Read(SIZE_T offset, void* bytes, SIZE_T size) const
+{
+    SIZE_T read = 0;
+    return ReadProcessMemory(process, Address(offset), bytes, size, &read) && read == size;
 }
 
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;
-    void* remote = VirtualAllocEx(process.Handle(), nullptr, capacity, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote)
+    RemoteBuffer remote(process, capacity);
+    if (!remote.Valid())
         return "<no remote buffer>";
-    std::string text;
     DWORD_PTR length = 0;
+    char buffer[capacity] = {};
     if (SendMessageTimeoutA(statusBar, SB_GETTEXTLENGTHA, pane, 0, SMTO_ABORTIFHUNG, 5000, &length) &&
         LOWORD(length) < capacity &&
-        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
-                            nullptr)) {
-        char buffer[capacity] = {};
-        SIZE_T read = 0;
-        ReadProcessMemory(process.Handle(), remote, buffer, capacity - 1, &read);
-        text = buffer;
+        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote.Address()),
+                            SMTO_ABORTIFHUNG, 5000, nullptr))
+        remote.Read(0, buffer, capacity - 1);
+    return buffer;
+}
+
+std::vector<std::string> ListViewRows(const Process& process, HWND list, int columns)
+{
+    const SIZE_T textCapacity = 256;
+    RemoteBuffer remote(process, sizeof(LVITEMA) + textCapacity);
+    std::vector<std::string> rows;
+    DWORD_PTR count = 0;
+    if (!remote.Valid() ||
+        !SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count))
+        return rows;
+    for (DWORD_PTR row = 0; row < count; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = remote.Address(sizeof item);
+            item.cchTextMax = textCapacity;
+            char text[textCapacity] = {};
+            remote.Write(0, &item, sizeof item);
+            if (SendMessageTimeoutA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote.Address()),
+                                    SMTO_ABORTIFHUNG, 5000, nullptr))
+                remote.Read(sizeof item, text, textCapacity - 1);
+            line += (column ? "|" : "") + std::string(text);
+        }
+        rows.push_back(line);
     }
-    VirtualFreeEx(process.Handle(), remote, 0, MEM_RELEASE);
-    return text;
+    return rows;
+}
+
+RECT ListViewRowRect(const Process& process, HWND list, int row)
+{
+    RECT rect = {};
+    rect.left = LVIR_BOUNDS;
+    RemoteBuffer remote(process, sizeof rect);
+    if (remote.Valid() && remote.Write(0, &rect, sizeof rect) &&
+        SendMessageTimeoutA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote.Address()),
+                            SMTO_ABORTIFHUNG, 5000, nullptr))
+        remote.Read(0, &rect, sizeof rect);
+    return rect;
 }
 
 std::string MessageBoxText(HWND box)
@@ -314,6 +332,18 @@ void PressButton(HWND dialog, int id)
 HWND DialogItem(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id);
+}
+
+void SetItemText(HWND dialog, int id, const std::string& text)
+{
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)),
+                        SMTO_ABORTIFHUNG, 10000, nullptr);
 }
 
 bool ChooseInFilePicker(HWND picker, const std::string& path)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/UnixShell.h"
 #include "tests/e2e/Harness.h"
 
 namespace {
@@ -241,7 +242,8 @@ std::string LnkInfo(const TestFolder& scratch, const std::string& link)
 {
     static int runs = 0;
     const std::string report = scratch.File("lnkinfo-" + std::to_string(runs++) + ".txt");
-    e2e::RunHostProgram("lnkinfo -c windows-932 '" + e2e::UnixPath(link) + "' > '" + e2e::UnixPath(report) + "' 2>&1");
+    unixshell::Run("lnkinfo -c windows-932 '" + unixshell::UnixPath(link) + "' > '" + unixshell::UnixPath(report) +
+                   "' 2>&1");
     std::ifstream in(report, std::ios::binary);
     return e2e::ToCodePage932(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
                               CP_UTF8);
@@ -472,8 +474,9 @@ TEST(Release, UnpackedZipSetsUpItsShortcutAndOpensFiles)
     ShellFolderRedirect shellFolders;
     const std::string folder = root.File("my tools\\");
     CreateDirectoryA(folder.c_str(), nullptr);
-    ASSERT_TRUE(e2e::RunHostProgram("cd '" + e2e::UnixPath(folder) + "' && cmake -E tar xf '" ZORIX_BUILD_DIR
-                                    "/zorix-1.07.zip'", 60000));
+    ASSERT_EQ(unixshell::Run("cd '" + unixshell::UnixPath(folder) + "' && cmake -E tar xf '" ZORIX_BUILD_DIR
+                             "/zorix-1.07.zip'"),
+              0);
     const std::string program = folder + "zorix-1.07\\";
     for (const char* name : {"zorix.exe", "zorix.CHM", "setup.exe", "setup.INI", "readme.txt"})
         EXPECT_TRUE(Exists(program + name)) << name;
