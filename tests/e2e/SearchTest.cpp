@@ -17,6 +17,8 @@ using e2e::Editor;
 namespace {
 
 const std::string notFound = "マークが見つかりません。";
+// Files open for editing, and typing overwrites.
+const char editableSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\n";
 
 // The editor with one file of the given bytes open, and the settings given.
 struct EditorWithFile {
@@ -326,4 +328,30 @@ TEST(Compare, RefusalsSayWhy)
     f.editor.Command(ID_FILE_NEW);
     EXPECT_EQ(MessageAfter(f.editor, ID_EDIT_COMPARE), "編集中ファイルのサイズが０です。");
     EXPECT_TRUE(f.editor.StaysWithoutDialog());
+}
+
+TEST(Marks, AMarkPastTheEndIsLeftOutUntilTheDataGrowsAgain)
+{
+    EditorWithFile f("\x10\x20\x30\x40\x50", editableSettings);
+    JumpTo(f.editor, 4);
+    f.editor.Command(ID_EDIT_MARK);
+    e2e::PostKey(f.editor.frame, VK_DELETE);
+    EXPECT_EQ(MessageAfter(f.editor, ID_EDIT_SUM), SumMessage("0x0", "0xA0", "0xA0"));
+    f.editor.Command(ID_EDIT_HEAD);
+    EXPECT_EQ(MessageAfter(f.editor, ID_EDIT_MARKNEXT), notFound);
+    f.editor.Command(ID_EDIT_LAST);
+    f.editor.Type("55");
+    EXPECT_EQ(MessageAfter(f.editor, ID_EDIT_SUM), SumMessage("0x55", "0xA0", "0xF5"));
+}
+
+TEST(Compare, UnsavedEditsTakePart)
+{
+    EditorWithFile f("same bytes", editableSettings);
+    f.editor.Type("41");
+    f.data.Write("copy.bin", "same bytes");
+    HWND dialog = f.Compare("copy.bin");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(e2e::ListViewRows(*f.editor.process, e2e::DialogItem(dialog, IDC_COMPARE_LIST), 3),
+              std::vector<std::string>{"0x00000000| 65(0x41)|115(0x73)"});
+    CloseDialog(dialog);
 }
