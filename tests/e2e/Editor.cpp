@@ -50,6 +50,12 @@ LRESULT Editor::ToolbarState(WORD id) const
     return static_cast<LRESULT>(state);
 }
 
+HWND Editor::OpenDialog(WORD id) const
+{
+    PostCommand(id);
+    return process->WaitDialog();
+}
+
 UINT Editor::MenuState(WORD id) const
 {
     return GetMenuState(GetMenu(frame), id, MF_BYCOMMAND);
@@ -61,9 +67,9 @@ void Editor::Resize(int width, int height) const
     WaitUntil([&] { return ChildRect(view).right == ClientRect(frame).right; });
 }
 
-std::string Editor::AnswerMessage(int button) const
+std::string Editor::AnswerMessage(int button, HWND over) const
 {
-    HWND box = process->WaitDialog();
+    HWND box = process->WaitDialog(5000, over);
     if (!box)
         return "<no message box>";
     std::string text = MessageBoxText(box);
@@ -72,9 +78,9 @@ std::string Editor::AnswerMessage(int button) const
     return text;
 }
 
-bool Editor::ChooseFile(const std::string& path) const
+bool Editor::ChooseFile(const std::string& path, HWND over) const
 {
-    HWND picker = process->WaitDialog();
+    HWND picker = process->WaitDialog(5000, over);
     if (!picker || !ChooseInFilePicker(picker, path))
         return false;
     return WaitUntil([&] { return !IsWindow(picker); });

@@ -26,18 +26,25 @@ public:
     void Command(WORD id) const;
     // Queues a command; for commands that open a dialog or a message box.
     void PostCommand(WORD id) const { e2e::PostCommand(frame, id); }
+    // Posts a command that opens a dialog and waits for the dialog.
+    HWND OpenDialog(WORD id) const;
     LRESULT ToolbarState(WORD id) const;
     UINT MenuState(WORD id) const;
     // Asks the editor to close and waits for the process to end.
     bool Close() const;
     void Resize(int width, int height) const;
-    // Waits for a message box, answers it with the button and returns its text.
-    std::string AnswerMessage(int button) const;
+    // Waits for a message box (shown over the dialog, if one is given),
+    // answers it with the button and returns its text.
+    std::string AnswerMessage(int button, HWND over = nullptr) const;
     // Waits for the file picker and chooses the path in it.
-    bool ChooseFile(const std::string& path) const;
+    bool ChooseFile(const std::string& path, HWND over = nullptr) const;
     // True when no dialog or message box shows up within the time.
     bool StaysWithoutDialog(DWORD timeoutMs = 700) const { return process->WaitDialog(timeoutMs) == nullptr; }
     std::string SettingsText() const { return folder.Read("zorix.INI"); }
+    std::string Setting(const std::string& section, const std::string& key) const
+    {
+        return IniValue(SettingsText(), section, key);
+    }
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
 };
 

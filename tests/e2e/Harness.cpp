@@ -48,6 +48,62 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter)
     return TRUE;
 }
 
+// Memory inside another process, for messages whose reply or argument
+// points to memory: the receiving process reads and writes its own.
+class RemoteBuffer {
+public:
+    RemoteBuffer(const Process& process, SIZE_T size)
+        : process(process.Handle()), address(VirtualAllocEx(process.Handle(), nullptr, size, MEM_COMMIT,
+                                                            PAGE_READWRITE))
+    {
+    }
+    ~RemoteBuffer()
+    {
+        if (address)
+            VirtualFreeEx(process, address, 0, MEM_RELEASE);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    bool Valid() const { return address != nullptr; }
+    char* At(SIZE_T offset) const { return static_cast<char*>(address) + offset; }
+    LPARAM Param(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
+    void Write(SIZE_T offset, const void* data, SIZE_T size) const
+    {
+        WriteProcessMemory(process, At(offset), data, size, nullptr);
+    }
+    std::string ReadText(SIZE_T offset, SIZE_T capacity) const
+    {
+        std::vector<char> text(capacity + 1, '\0');
+        ReadProcessMemory(process, At(offset), text.data(), capacity, nullptr);
+        return text.data();
+    }
+
+private:
+    HANDLE process;
+    void* address;
+};
+
+// A bottom-up 24-bit picture without a palette.
+BITMAPINFOHEADER PictureHeader(int width, int height)
+{
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    return header;
+}
+
+LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+    return static_cast<LRESULT>(result);
+}
+
 } // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
@@ -60,6 +116,33 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
             return false;
         Sleep(20);
     }
+}
+
+std::string IniLines(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string line, lines;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines += line + "\n";
+    }
+    return lines;
+}
+
+std::string IniValue(const std::string& text, const std::string& section, const std::string& key)
+{
+    std::istringstream in(IniLines(text));
+    std::string line;
+    bool inSection = false;
+    while (std::getline(in, line)) {
+        if (line.front() == '[')
+            inSection = line == "[" + section + "]";
+        else if (inSection && line.rfind(key + "=", 0) == 0)
+            return line.substr(key.size() + 1);
+    }
+    return "<missing>";
 }
 
 std::string BuildFolder()
@@ -227,22 +310,40 @@ void PostChar(HWND window, char c)
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;
-    void* remote = VirtualAllocEx(process.Handle(), nullptr, capacity, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote)
+    RemoteBuffer reply(process, capacity);
+    if (!reply.Valid())
         return "<no remote buffer>";
-    std::string text;
-    DWORD_PTR length = 0;
-    if (SendMessageTimeoutA(statusBar, SB_GETTEXTLENGTHA, pane, 0, SMTO_ABORTIFHUNG, 5000, &length) &&
-        LOWORD(length) < capacity &&
-        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
-                            nullptr)) {
-        char buffer[capacity] = {};
-        SIZE_T read = 0;
-        ReadProcessMemory(process.Handle(), remote, buffer, capacity - 1, &read);
-        text = buffer;
-    }
-    VirtualFreeEx(process.Handle(), remote, 0, MEM_RELEASE);
-    return text;
+    LRESULT length = SendWithin(statusBar, SB_GETTEXTLENGTHA, pane, 0);
+    if (LOWORD(length) >= capacity || !SendWithin(statusBar, SB_GETTEXTA, pane, reply.Param()))
+        return "";
+    return reply.ReadText(0, capacity - 1);
+}
+
+std::string ListViewText(const Process& process, HWND listView, int item, int subItem)
+{
+    const SIZE_T capacity = 256;
+    RemoteBuffer remote(process, sizeof(LVITEMA) + capacity);
+    if (!remote.Valid())
+        return "<no remote buffer>";
+    LVITEMA request = {};
+    request.iSubItem = subItem;
+    request.pszText = remote.At(sizeof request);
+    request.cchTextMax = capacity;
+    remote.Write(0, &request, sizeof request);
+    SendWithin(listView, LVM_GETITEMTEXTA, item, remote.Param());
+    return remote.ReadText(sizeof request, capacity - 1);
+}
+
+void SelectListViewItem(const Process& process, HWND listView, int item)
+{
+    RemoteBuffer remote(process, sizeof(LVITEMA));
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.Write(0, &state, sizeof state);
+    SendWithin(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.Param());
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.Write(0, &state, sizeof state);
+    SendWithin(listView, LVM_SETITEMSTATE, item, remote.Param());
 }
 
 std::string MessageBoxText(HWND box)
@@ -255,9 +356,22 @@ void PressButton(HWND dialog, int id)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void Click(HWND dialog, int id)
+{
+    SendWithin(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
 HWND DialogItem(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id);
+}
+
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
 }
 
 bool ChooseInFilePicker(HWND picker, const std::string& path)
@@ -274,14 +388,30 @@ bool ChooseInFilePicker(HWND picker, const std::string& path)
     return true;
 }
 
-std::string SaveScreenshot(HWND window, const std::string& name)
+bool ChooseInColorPicker(HWND picker, COLORREF color)
 {
-    // Pending paints are done first, so the picture shows the current state.
+    // The red, green and blue edits of the system's colour picker.
+    const int channelEdits[3] = {706, 707, 708};
+    const BYTE channels[3] = {GetRValue(color), GetGValue(color), GetBValue(color)};
+    for (int i = 0; i < 3; ++i) {
+        HWND edit = GetDlgItem(picker, channelEdits[i]);
+        if (!edit)
+            return false;
+        std::string text = std::to_string(channels[i]);
+        SendWithin(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    PressButton(picker, IDOK);
+    return WaitUntil([&] { return !IsWindow(picker); });
+}
+
+Picture::Picture(HWND window)
+{
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT rect;
     GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    width = rect.right - rect.left;
+    height = rect.bottom - rect.top;
+    stride = (width * 3 + 3) & ~3;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
@@ -289,20 +419,34 @@ std::string SaveScreenshot(HWND window, const std::string& name)
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     SelectObject(memory, old);
 
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
+    BITMAPINFOHEADER header = PictureHeader(width, height);
+    pixels.resize(static_cast<size_t>(stride) * height);
     GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
 
+COLORREF Picture::At(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return CLR_INVALID;
+    const auto* pixel = reinterpret_cast<const BYTE*>(&pixels[static_cast<size_t>(height - 1 - y) * stride + x * 3]);
+    return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+bool Picture::Has(const RECT& rect, COLORREF color) const
+{
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            if (At(x, y) == color)
+                return true;
+    return false;
+}
+
+std::string Picture::Save(const std::string& name) const
+{
+    BITMAPINFOHEADER header = PictureHeader(width, height);
     std::string folder = BuildFolder() + "screenshots\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     std::string path = folder + name + ".bmp";
@@ -315,6 +459,33 @@ std::string SaveScreenshot(HWND window, const std::string& name)
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
     return path;
+}
+
+Picture SettledPicture(HWND window)
+{
+    Picture last(window);
+    WaitUntil([&] {
+        Sleep(100);
+        Picture next(window);
+        bool settled = next == last;
+        last = std::move(next);
+        return settled;
+    });
+    return last;
+}
+
+std::string SaveScreenshot(HWND window, const std::string& name)
+{
+    return Picture(window).Save(name);
+}
+
+RECT RectInWindow(HWND child)
+{
+    RECT rect, window;
+    GetWindowRect(child, &rect);
+    GetWindowRect(GetAncestor(child, GA_ROOT), &window);
+    OffsetRect(&rect, -window.left, -window.top);
+    return rect;
 }
 
 } // namespace e2e

@@ -12,6 +12,11 @@ namespace e2e {
 // Polls until the condition holds; false after the timeout.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
+// The lines of an INI text without carriage returns and blank lines.
+std::string IniLines(const std::string& text);
+// The value of a key as the INI text holds it, or "<missing>".
+std::string IniValue(const std::string& text, const std::string& section, const std::string& key);
+
 // Where the build put the programs, as a Windows path (with trailing backslash).
 std::string BuildFolder();
 
@@ -72,17 +77,53 @@ void PostChar(HWND window, char c);
 
 // Text of a status bar pane of another process (the reply buffer lives in that process).
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
+// A list view of another process: its item text, and selecting one item alone.
+std::string ListViewText(const Process& process, HWND listView, int item, int subItem);
+void SelectListViewItem(const Process& process, HWND listView, int item);
 
 // The message text of a message box.
 std::string MessageBoxText(HWND box);
 // Presses a button of a dialog or message box by its id (IDOK, IDYES, ...).
 void PressButton(HWND dialog, int id);
+// Clicks a check box or a button that opens no window, and waits until the dialog has handled it.
+void Click(HWND dialog, int id);
 HWND DialogItem(HWND dialog, int id);
+// The window that has the keyboard focus in the thread that owns the window.
+HWND FocusOf(HWND window);
 
 // Types a path into the system file picker and presses its OK button.
 bool ChooseInFilePicker(HWND picker, const std::string& path);
 
+// Sets the colour in the system colour picker and presses its OK button.
+bool ChooseInColorPicker(HWND picker, COLORREF color);
+
+// What is on screen inside a window, pending paints done first.
+class Picture {
+public:
+    explicit Picture(HWND window);
+    int Width() const { return width; }
+    int Height() const { return height; }
+    // x and y from the window's top left corner.
+    COLORREF At(int x, int y) const;
+    // Whether any pixel of the rectangle (window coordinates) has exactly the colour.
+    bool Has(const RECT& rect, COLORREF color) const;
+    bool operator==(const Picture& other) const { return pixels == other.pixels; }
+    // Writes a 24-bit BMP into the build's screenshot folder and returns its path.
+    std::string Save(const std::string& name) const;
+
+private:
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+    // Bottom-up rows of blue, green, red bytes, as a BMP keeps them.
+    std::vector<char> pixels;
+};
+
+// The picture once the window's painting has settled: two captures in a row agree.
+Picture SettledPicture(HWND window);
 // Saves what is on screen inside the window as a 24-bit BMP in the build's screenshot folder.
 std::string SaveScreenshot(HWND window, const std::string& name);
+// A child's rectangle in the coordinates of a picture of its top-level window.
+RECT RectInWindow(HWND child);
 
 } // namespace e2e
