@@ -49,6 +49,8 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return ToggleBar(ID_VIEW_STATUSBAR, hwndStatusBar);
     case ID_SETTING_FONT:
         return SettingFont();
+    case ID_SETTING_KEY:
+        return KeyAssignmentCommand();
     case ID_NEXT_CHARCODE:
         CycleCharCode();
         return CharCodeChanged();

@@ -87,6 +87,8 @@ private:
     RefreshCode EditReadOnly();
     RefreshCode ToggleBar(WORD id, HWND bar);
     RefreshCode SettingFont();
+    // The settings dialogs.
+    RefreshCode KeyAssignmentCommand();
     RefreshCode CharCodeChanged();
     RefreshCode ByteOrderChanged();
     void SetPaneText(int pane, const char* text);

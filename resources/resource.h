@@ -51,3 +51,14 @@
 #define IDC_VIEW 2000
 #define IDC_TOOLBAR 2001
 #define IDC_STATUSBAR 2002
+
+// The settings dialogs and their controls.
+#define IDD_KEYASSIGN 111
+
+#define IDC_KEY_ASSIGN 1000
+#define IDC_KEY_CLEAR 1001
+#define IDC_KEY_SHIFT 1007
+#define IDC_KEY_CTRL 1008
+#define IDC_KEY_ALT 1009
+#define IDC_KEY_NAMES 1023
+#define IDC_KEY_COMMANDS 1024
