@@ -51,6 +51,8 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return SettingFont();
     case ID_SETTING_KEY:
         return KeyAssignmentCommand();
+    case ID_SETTING_OPTION:
+        return SettingOption();
     case ID_NEXT_CHARCODE:
         CycleCharCode();
         return CharCodeChanged();

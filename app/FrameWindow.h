@@ -89,6 +89,7 @@ private:
     RefreshCode SettingFont();
     // The settings dialogs.
     RefreshCode KeyAssignmentCommand();
+    RefreshCode SettingOption();
     RefreshCode CharCodeChanged();
     RefreshCode ByteOrderChanged();
     void SetPaneText(int pane, const char* text);

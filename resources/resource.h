@@ -54,6 +54,7 @@
 
 // The settings dialogs and their controls.
 #define IDD_KEYASSIGN 111
+#define IDD_OPTIONS 112
 
 #define IDC_KEY_ASSIGN 1000
 #define IDC_KEY_CLEAR 1001
@@ -62,3 +63,13 @@
 #define IDC_KEY_ALT 1009
 #define IDC_KEY_NAMES 1023
 #define IDC_KEY_COMMANDS 1024
+
+#define IDC_OPTION_CLEARHISTORY 1000
+#define IDC_OPTION_BROWSE 1001
+#define IDC_OPTION_INSERT 1007
+#define IDC_OPTION_READONLY 1008
+#define IDC_OPTION_BACKUP 1009
+#define IDC_OPTION_UNICODE 1010
+// One drop-down list per letter A to F.
+#define IDC_OPTION_FIRSTNUMPAD 1012
+#define IDC_OPTION_CALCULATOR 1018

@@ -27,6 +27,11 @@ LRESULT SendTo(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lPar
     return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
 }
 
+void SetItemText(HWND dialog, int id, const char* text)
+{
+    SendTo(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
 } // namespace
 
 TEST(KeyAssignDialog, ClearedShortcutIsGoneAndWrittenEmptyAtExit)
@@ -93,4 +98,73 @@ TEST(KeyAssignDialog, NewShortcutWorksAtOnceAndCancelKeepsEverything)
             EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Pane(2) == "編集禁止"; }));
         }
     }
+}
+
+TEST(OptionsDialog, OkWritesEveryValueBackWithoutSwitchingTheMode)
+{
+    e2e::TestFolder data;
+    data.Write("calc.exe", "x");
+    Editor editor;
+    const std::string insertPane = editor.Pane(3);
+    HWND dialog = editor.OpenDialog(ID_SETTING_OPTION);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendTo(dialog, IDC_OPTION_FIRSTNUMPAD, CB_GETCOUNT), 7);
+    EXPECT_EQ(SendTo(dialog, IDC_OPTION_FIRSTNUMPAD, CB_GETCURSEL), 0);
+    e2e::SettledPicture(dialog).Save("dialog-options");
+
+    e2e::Click(dialog, IDC_OPTION_INSERT);
+    e2e::Click(dialog, IDC_OPTION_BACKUP);
+    SendTo(dialog, IDC_OPTION_FIRSTNUMPAD + 2, CB_SETCURSEL, 4);
+    SendTo(dialog, IDC_OPTION_FIRSTNUMPAD + 4, CB_SETCURSEL, 5);
+    e2e::PressButton(dialog, IDC_OPTION_BROWSE);
+    ASSERT_TRUE(editor.ChooseFile(data.File("calc.exe"), dialog));
+    EXPECT_EQ(e2e::WindowText(e2e::DialogItem(dialog, IDC_OPTION_CALCULATOR)), data.File("calc.exe"));
+    ASSERT_TRUE(PressAndWaitClosed(dialog, IDOK));
+    EXPECT_EQ(editor.Pane(3), insertPane);
+
+    ASSERT_TRUE(editor.Close());
+    EXPECT_EQ(editor.Setting("Settings", "Insert"), "0");
+    EXPECT_EQ(editor.Setting("Settings", "ReadOnly"), "1");
+    EXPECT_EQ(editor.Setting("Settings", "BackUp"), "0");
+    EXPECT_EQ(editor.Setting("Settings", "Calculator"), data.File("calc.exe"));
+    EXPECT_EQ(editor.Setting("Numpad", "C"), "+");
+    EXPECT_EQ(editor.Setting("Numpad", "E"), "Enter");
+    EXPECT_EQ(editor.Setting("Numpad", "A"), "");
+}
+
+TEST(OptionsDialog, KeyGivenTwiceIsRefusedUntilOneIsChanged)
+{
+    Editor editor("", "[Numpad]\r\nA=/\r\nB=/\r\nC=?\r\n");
+    HWND dialog = editor.OpenDialog(ID_SETTING_OPTION);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendTo(dialog, IDC_OPTION_FIRSTNUMPAD, CB_GETCURSEL), 1);
+    EXPECT_EQ(SendTo(dialog, IDC_OPTION_FIRSTNUMPAD + 1, CB_GETCURSEL), 1);
+    EXPECT_EQ(SendTo(dialog, IDC_OPTION_FIRSTNUMPAD + 2, CB_GETCURSEL), 0);
+    e2e::PressButton(dialog, IDOK);
+    EXPECT_EQ(editor.AnswerMessage(IDOK, dialog), duplicateMessage);
+    ASSERT_TRUE(IsWindow(dialog));
+    HWND laterList = e2e::DialogItem(dialog, IDC_OPTION_FIRSTNUMPAD + 1);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::FocusOf(dialog) == laterList; }));
+
+    SendTo(dialog, IDC_OPTION_FIRSTNUMPAD + 1, CB_SETCURSEL, 0);
+    ASSERT_TRUE(PressAndWaitClosed(dialog, IDOK));
+    ASSERT_TRUE(editor.Close());
+    EXPECT_EQ(editor.Setting("Numpad", "A"), "/");
+    EXPECT_EQ(editor.Setting("Numpad", "B"), "");
+}
+
+TEST(OptionsDialog, CancelKeepsTheSettingsButNotTheClearedHistory)
+{
+    Editor editor("", "[Settings]\r\nCalculator=C:\\calc.exe\r\n[Recent File List]\r\nFile1=C:\\one.bin\r\n");
+    HWND dialog = editor.OpenDialog(ID_SETTING_OPTION);
+    ASSERT_NE(dialog, nullptr);
+    e2e::Click(dialog, IDC_OPTION_INSERT);
+    SetItemText(dialog, IDC_OPTION_CALCULATOR, "");
+    e2e::PressButton(dialog, IDC_OPTION_CLEARHISTORY);
+    EXPECT_EQ(editor.AnswerMessage(IDYES, dialog), "ファイル履歴をクリアしますか？");
+    ASSERT_TRUE(PressAndWaitClosed(dialog, IDCANCEL));
+    ASSERT_TRUE(editor.Close());
+    EXPECT_EQ(editor.Setting("Settings", "Insert"), "1");
+    EXPECT_EQ(editor.Setting("Settings", "Calculator"), "C:\\calc.exe");
+    EXPECT_EQ(editor.Setting("Recent File List", "File1"), "");
 }
