@@ -49,6 +49,10 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return ToggleBar(ID_VIEW_STATUSBAR, hwndStatusBar);
     case ID_SETTING_FONT:
         return SettingFont();
+    case ID_SETTING_COLOR:
+        return SettingColor();
+    case ID_VIEW_COLORING:
+        return ViewColoring();
     case ID_SETTING_KEY:
         return KeyAssignmentCommand();
     case ID_SETTING_OPTION:

@@ -90,6 +90,8 @@ private:
     // The settings dialogs.
     RefreshCode KeyAssignmentCommand();
     RefreshCode SettingOption();
+    RefreshCode SettingColor();
+    RefreshCode ViewColoring();
     RefreshCode CharCodeChanged();
     RefreshCode ByteOrderChanged();
     void SetPaneText(int pane, const char* text);

@@ -31,6 +31,14 @@ INT_PTR DialogBase::OnPaint()
     return 0;
 }
 
+void DialogBase::PaintControlsFirst()
+{
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DialogBase* dialog = CurrentDialog;

@@ -20,6 +20,11 @@ public:
 
     HWND hwnd = nullptr;
     WORD templateId;
+
+protected:
+    // Lets the dialog and its controls paint themselves now, so that a sample
+    // drawn into a control afterwards is not painted over by them.
+    void PaintControlsFirst();
 };
 
 // The dialog being run; one editor dialog is open at a time.

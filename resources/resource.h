@@ -53,8 +53,22 @@
 #define IDC_STATUSBAR 2002
 
 // The settings dialogs and their controls.
+#define IDD_DISPLAYCOLOR 106
+#define IDD_COLORING 107
 #define IDD_KEYASSIGN 111
 #define IDD_OPTIONS 112
+
+// Display colours: button 1000 + i picks colour i; one sample per row.
+#define IDC_COLOR_FIRSTBUTTON 1000
+#define IDC_COLOR_ADDRESSSAMPLE 1025
+#define IDC_COLOR_DATASAMPLE 1026
+#define IDC_COLOR_SELECTIONSAMPLE 1027
+#define IDC_COLOR_MARKSAMPLE 1028
+
+// Colouring: per rule i, button 1000 + i, edit 1018 + i and sample 1025 + i.
+#define IDC_COLORING_FIRSTBUTTON 1000
+#define IDC_COLORING_FIRSTVALUE 1018
+#define IDC_COLORING_FIRSTSAMPLE 1025
 
 #define IDC_KEY_ASSIGN 1000
 #define IDC_KEY_CLEAR 1001

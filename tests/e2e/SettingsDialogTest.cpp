@@ -15,6 +15,8 @@ const int editFindRow = 10;
 const int editReadOnlyRow = 21;
 const int f3Item = 2;
 const int f5Item = 4;
+const int dataTextButton = IDC_COLOR_FIRSTBUTTON + 2;
+const int dataBackButton = IDC_COLOR_FIRSTBUTTON + 3;
 
 bool PressAndWaitClosed(HWND dialog, int button)
 {
@@ -30,6 +32,13 @@ LRESULT SendTo(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lPar
 void SetItemText(HWND dialog, int id, const char* text)
 {
     SendTo(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+// A file whose sixth byte is 0x41 and whose other bytes are 0.
+std::string FileWith41(const e2e::TestFolder& data)
+{
+    data.Write("bytes.bin", std::string(5, '\0') + "A" + std::string(10, '\0'));
+    return "\"" + data.File("bytes.bin") + "\"";
 }
 
 } // namespace
@@ -167,4 +176,60 @@ TEST(OptionsDialog, CancelKeepsTheSettingsButNotTheClearedHistory)
     EXPECT_EQ(editor.Setting("Settings", "Insert"), "1");
     EXPECT_EQ(editor.Setting("Settings", "Calculator"), "C:\\calc.exe");
     EXPECT_EQ(editor.Setting("Recent File List", "File1"), "");
+}
+
+TEST(ColoringDialog, RuleSetToAByteValuePaintsItsDigitsInTheRuleColour)
+{
+    e2e::TestFolder data;
+    Editor editor(FileWith41(data));
+    const COLORREF ruleColor = RGB(0, 0, 255);
+    const e2e::Picture before = e2e::SettledPicture(editor.view);
+    const RECT view = e2e::ClientRect(editor.view);
+    EXPECT_FALSE(before.Has(view, ruleColor));
+
+    HWND dialog = editor.OpenDialog(ID_VIEW_COLORING);
+    ASSERT_NE(dialog, nullptr);
+    SetItemText(dialog, IDC_COLORING_FIRSTVALUE, "00");
+    ASSERT_TRUE(PressAndWaitClosed(dialog, IDCANCEL));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::Picture(editor.view) == before; }));
+
+    dialog = editor.OpenDialog(ID_VIEW_COLORING);
+    ASSERT_NE(dialog, nullptr);
+    e2e::SettledPicture(dialog).Save("dialog-coloring");
+    EXPECT_EQ(e2e::FocusOf(dialog), e2e::DialogItem(dialog, IDC_COLORING_FIRSTVALUE));
+    SetItemText(dialog, IDC_COLORING_FIRSTVALUE, "41");
+    ASSERT_TRUE(PressAndWaitClosed(dialog, IDOK));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::Picture(editor.view).Has(view, ruleColor); }));
+    e2e::SaveScreenshot(editor.view, "coloring-41");
+    ASSERT_TRUE(editor.Close());
+    EXPECT_EQ(editor.Setting("Settings", "Coloring").substr(0, 10), "41,0000FF,");
+}
+
+TEST(DisplayColorDialog, PickedColoursShowInTheSamplesAndCancelLeavesTheView)
+{
+    e2e::TestFolder data;
+    Editor editor(FileWith41(data));
+    const e2e::Picture before = e2e::SettledPicture(editor.view);
+    HWND dialog = editor.OpenDialog(ID_SETTING_COLOR);
+    ASSERT_NE(dialog, nullptr);
+    e2e::SettledPicture(dialog).Save("dialog-display-color");
+    EXPECT_EQ(e2e::FocusOf(dialog), e2e::DialogItem(dialog, IDC_COLOR_FIRSTBUTTON));
+
+    const COLORREF green = RGB(0, 160, 0);
+    const COLORREF cream = RGB(255, 255, 192);
+    e2e::PressButton(dialog, dataTextButton);
+    ASSERT_TRUE(e2e::ChooseInColorPicker(editor.process->WaitDialog(5000, dialog), green));
+    e2e::PressButton(dialog, dataBackButton);
+    ASSERT_TRUE(e2e::ChooseInColorPicker(editor.process->WaitDialog(5000, dialog), cream));
+    // The mark sample shows the data background too.
+    const RECT dataSample = e2e::RectInWindow(e2e::DialogItem(dialog, IDC_COLOR_DATASAMPLE));
+    const RECT markSample = e2e::RectInWindow(e2e::DialogItem(dialog, IDC_COLOR_MARKSAMPLE));
+    EXPECT_TRUE(e2e::WaitUntil([&] {
+        e2e::Picture samples(dialog);
+        return samples.Has(dataSample, green) && samples.Has(dataSample, cream) && samples.Has(markSample, cream);
+    }));
+    e2e::SaveScreenshot(dialog, "dialog-display-color-picked");
+
+    ASSERT_TRUE(PressAndWaitClosed(dialog, IDCANCEL));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::Picture(editor.view) == before; }));
 }
