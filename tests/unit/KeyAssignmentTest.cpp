@@ -43,23 +43,16 @@ TEST(KeyAssignmentRules, LettersAreListedOnlyWithCtrlOrAlt)
     EXPECT_EQ(Names(ListedKeys(ModifierMask(false, false, false))), functionKeys);
     EXPECT_EQ(Names(ListedKeys(ModifierMask(true, false, false))), functionKeys);
     EXPECT_EQ(Names(ListedKeys(ModifierMask(false, true, false))), functionKeys + letters);
-    EXPECT_EQ(Names(ListedKeys(ModifierMask(false, false, true))), functionKeys + letters);
-    EXPECT_EQ(Names(ListedKeys(ModifierMask(true, true, true))), functionKeys + letters);
-    EXPECT_EQ(ModifierMask(true, true, true), none | FSHIFT | FCONTROL | FALT);
+    EXPECT_EQ(Names(ListedKeys(ModifierMask(true, false, true))), functionKeys + letters);
 }
 
 TEST(KeyAssignmentRules, TheChosenKeyStaysChosenWhileItIsListed)
 {
-    // Ctrl and E, then Ctrl unchecked: E leaves the list and F1 is chosen,
-    // which checking Ctrl again keeps.
+    // Ctrl and E, then Ctrl unchecked: E leaves the list and F1 is chosen.
     EXPECT_EQ(KeyListSelection(ListedKeys(none), 'E'), 0);
-    EXPECT_EQ(KeyListSelection(ListedKeys(ctrl), VK_F1), 0);
     // Ctrl, Alt and E, then Alt unchecked: E itself, not Esc.
     std::vector<const KeyName*> listed = ListedKeys(ctrl);
-    int chosen = KeyListSelection(listed, 'E');
-    EXPECT_STREQ(listed[chosen]->name, "E");
-    EXPECT_EQ(KeyListSelection(listed, VK_F12), 11);
-    EXPECT_EQ(KeyListSelection(listed, 0), 0);
+    EXPECT_STREQ(listed[KeyListSelection(listed, 'E')]->name, "E");
 }
 
 TEST(KeyAssignmentRules, OnlyAnotherRowsShortcutIsADuplicate)
@@ -69,22 +62,6 @@ TEST(KeyAssignmentRules, OnlyAnotherRowsShortcutIsADuplicate)
     EXPECT_TRUE(IsTakenByOtherRow(rows, find, none, VK_F3));
     EXPECT_FALSE(IsTakenByOtherRow(rows, find, ctrl, VK_F3));
     EXPECT_TRUE(IsTakenByOtherRow(rows, RowOf(ID_FILE_NEW), ctrl, VK_F3));
-    EXPECT_FALSE(IsTakenByOtherRow(rows, find, none | FSHIFT | FALT, VK_F3));
-}
-
-TEST(KeyAssignmentRules, RowsCopyTheFirstShortcutOfEachCommand)
-{
-    KeyTable keys = DefaultKeys();
-    keys.AddEntry(none, VK_F9, ID_FILE_NEW);
-    keys.AddEntry(none, VK_ESCAPE, ID_FILE_EXIT);
-    KeyAssignments rows = AssignmentsFrom(keys);
-    for (int i = 0; i < commandCount; ++i)
-        EXPECT_EQ(rows[i].cmd, commandTable[i].id);
-    EXPECT_EQ(rows[RowOf(ID_FILE_NEW)].key, 'N');
-    EXPECT_EQ(rows[RowOf(ID_FILE_NEW)].flags, ctrl);
-    EXPECT_EQ(rows[RowOf(ID_FILE_EXIT)].key, VK_ESCAPE);
-    EXPECT_EQ(rows[RowOf(ID_FILE_SAVEAS)].key, 0);
-    EXPECT_EQ(rows[RowOf(ID_FILE_SAVEAS)].flags, 0);
 }
 
 TEST(KeyAssignmentRules, ApplyingRebuildsEntriesMenuLabelsAndTheHandle)
@@ -92,20 +69,18 @@ TEST(KeyAssignmentRules, ApplyingRebuildsEntriesMenuLabelsAndTheHandle)
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
     ASSERT_NE(menu, nullptr);
     KeyTable keys = DefaultKeys();
-    const std::vector<ACCEL> before = keys.entries;
+    // Only the first shortcut of a command has a row; Esc added for Exit keeps one.
+    keys.AddEntry(none, VK_F9, ID_FILE_NEW);
+    keys.AddEntry(none, VK_ESCAPE, ID_FILE_EXIT);
     KeyAssignments rows = AssignmentsFrom(keys);
-
-    // Without changes the same entries come back, in table order.
-    ApplyAssignments(rows, keys, menu);
-    ASSERT_EQ(keys.entries.size(), before.size());
-    for (size_t i = 0; i < before.size(); ++i)
-        EXPECT_TRUE(keys.entries[i].fVirt == before[i].fVirt && keys.entries[i].key == before[i].key &&
-                    keys.entries[i].cmd == before[i].cmd);
-
     rows[RowOf(ID_FILE_NEW)] = {0, 0, ID_FILE_NEW};
     rows[RowOf(ID_EDIT_READONLY)] = {ctrl, 'R', ID_EDIT_READONLY};
     ApplyAssignments(rows, keys, menu);
+
     EXPECT_EQ(keys.Find(ID_FILE_NEW), nullptr);
+    ASSERT_NE(keys.Find(ID_FILE_EXIT), nullptr);
+    EXPECT_EQ(keys.Find(ID_FILE_EXIT)->key, VK_ESCAPE);
+    EXPECT_EQ(keys.Find(ID_EDIT_UNDO)->key, 'Z');
     char label[64] = {};
     GetMenuStringA(menu, ID_FILE_NEW, label, sizeof label, MF_BYCOMMAND);
     EXPECT_STREQ(label, "新規作成(&N)");
