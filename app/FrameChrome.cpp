@@ -47,11 +47,13 @@ HWND CreateToolBar(HWND frame, HINSTANCE instance)
     return toolBar;
 }
 
-int ClientHeight(HWND window)
+// A child's window rectangle, borders included, in its parent's client coordinates.
+RECT RectInParent(HWND child)
 {
     RECT rect;
-    GetClientRect(window, &rect);
-    return rect.bottom;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 } // namespace
@@ -84,14 +86,16 @@ void FrameWindow::LayoutChildren()
     GetClientRect(hwndFrame, &client);
     int top = client.top;
     int bottom = client.bottom;
-    if (IsWindowVisible(hwndToolBar))
-        top = ClientHeight(hwndToolBar) + 2;
-    if (IsWindowVisible(hwndStatusBar))
-        bottom -= ClientHeight(hwndStatusBar);
-    int height = bottom - top;
-    MoveWindow(hwndView, 0, top, client.right, height > 0 ? height : 0, TRUE);
+    // The bars place and size themselves when told of the new size; measure
+    // them after that, with their borders: the toolbar draws its own below its client area.
     SendMessageA(hwndToolBar, WM_SIZE, 0, 0);
     SendMessageA(hwndStatusBar, WM_SIZE, 0, 0);
+    if (IsWindowVisible(hwndToolBar))
+        top = RectInParent(hwndToolBar).bottom + 2;
+    if (IsWindowVisible(hwndStatusBar))
+        bottom = RectInParent(hwndStatusBar).top;
+    int height = bottom - top;
+    MoveWindow(hwndView, 0, top, client.right, height > 0 ? height : 0, TRUE);
     InvalidateRect(hwndStatusBar, nullptr, TRUE);
 }
 

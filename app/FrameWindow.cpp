@@ -37,6 +37,8 @@ RefreshCode FrameWindow::OnCommand(WORD id)
     case ID_FILE_SAVEAS:
         SaveCommand(true);
         return RedrawNothing;
+    case ID_EDIT_UNDO:
+        return theView.EditUndo();
     case ID_EDIT_HEAD:
         return theView.GoToOffset(0);
     case ID_EDIT_LAST:

@@ -35,6 +35,19 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_MOUSEWHEEL:
         theView.Refresh(theView.OnMouseWheel(wParam));
         return 0;
+    case WM_KEYDOWN: {
+        RefreshCode code = theView.OnKeyDown(wParam, lParam);
+        theFrame.UpdateModePanes();
+        theView.Refresh(code);
+        return 0;
+    }
+    case WM_KEYUP:
+        theView.OnKeyUp(wParam);
+        theView.Refresh(RedrawNothing);
+        return 0;
+    case WM_CHAR:
+        theView.Refresh(theView.OnChar(wParam));
+        return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -59,6 +72,16 @@ LRESULT CALLBACK ViewWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_VSCROLL:
         theView.Refresh(theView.OnVScroll(wParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        theView.Refresh(theView.OnLButtonDown());
+        return 0;
+    case WM_MOUSEMOVE:
+        theView.Refresh(theView.OnMouseMove());
+        return 0;
+    case WM_LBUTTONUP:
+        theView.OnLButtonUp();
+        theView.Refresh(RedrawNothing);
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);

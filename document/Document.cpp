@@ -31,9 +31,12 @@ int Document::ConfirmSave()
     if (!modified || !frame)
         return IDNO;
     int answer = frame->ShowMessage(nullptr, "データの変更を保存しますか？", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-    if (answer == IDYES)
-        SendMessageA(frame->hwndFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-    return answer;
+    if (answer != IDYES)
+        return answer;
+    SendMessageA(frame->hwndFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+    // A save that was cancelled in the picker or failed must not let the
+    // changes be thrown away.
+    return modified ? IDCANCEL : IDYES;
 }
 
 bool Document::Reset()
@@ -51,12 +54,4 @@ bool Document::Reset()
 void Document::SetFileName(const char* path)
 {
     lstrcpynA(fileName, path, sizeof fileName);
-}
-
-void Document::ClearUndo()
-{
-    undoRecords.clear();
-    undoRecords.shrink_to_fit();
-    if (frame)
-        frame->EnableCommand(ID_EDIT_UNDO, false);
 }

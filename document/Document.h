@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "document/ByteBuffer.h"
@@ -18,6 +19,8 @@ public:
     BOOL modified = FALSE;
     BOOL readOnly = FALSE;
     std::vector<UndoRecord> undoRecords;
+    // The stack depth at which the bytes equal the file, or unreachableDepth.
+    size_t savedDepth = 0;
     FrameWindow* frame = nullptr;
 
     const char* FileName() const { return fileName; }
@@ -26,15 +29,31 @@ public:
     void ToggleReadOnly() { readOnly = !readOnly; }
     // Asks about unsaved changes and empties the document; false when cancelled.
     bool Reset();
-    // IDNO without asking when nothing changed; IDYES runs Save first.
+    // IDNO without asking when nothing changed; IDYES runs Save first, and
+    // turns into IDCANCEL when the changes were not saved after all.
     int ConfirmSave();
     void ClearUndo();
+
+    // Editing primitives: each records its undo step before it changes the
+    // bytes. When memory runs out they tell the user and return false, having
+    // changed no byte and recorded nothing.
+    bool PushUndo(UndoKind kind, uint32_t position, uint32_t len);
+    bool DeleteBytes(uint32_t position, uint32_t len);
+    bool InsertBytes(uint32_t position, uint32_t len);
+    // Takes back the newest step; position receives where it happened.
+    bool Undo(uint32_t& position);
 
     // Loading and saving the whole file; both tell the user why they failed.
     bool Load(const char* path);
     bool Save(const char* path);
 
 private:
+    static constexpr size_t unreachableDepth = SIZE_MAX;
+    bool MakeRoomForUndo();
+    void AddUndo(UndoRecord&& record);
+    bool RefuseForMemory();
+    // After a save the bytes equal the file at the current depth.
+    void MarkSaved();
     void SetFileName(const char* path);
     bool ReadFileInto(HANDLE file);
     void RefuseLoad(const char* message, DWORD errorCode);

@@ -134,7 +134,7 @@ bool Document::Save(const char* path)
             frame->ShowMessage(nullptr, cannotSaveMessage, MB_ICONHAND, GetLastError());
         return false;
     }
-    SetModified(false);
+    MarkSaved();
     return true;
 }
 

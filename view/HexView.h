@@ -31,7 +31,8 @@ public:
     uint32_t selectionEnd = 0;
     MarkTable marks;
     BOOL skipNextCell = FALSE;
-    uint8_t shiftState = 0;
+    enum ShiftState : uint8_t { ShiftIdle = 0, ShiftArmed = 1, ShiftExtending = 2 };
+    uint8_t shiftState = ShiftIdle;
     BOOL dragging = FALSE;
 
     uint32_t SelectionStart() const;
@@ -51,6 +52,23 @@ public:
     RefreshCode ScrollPageDown();
     RefreshCode OnVScroll(WPARAM wParam);
     RefreshCode OnMouseWheel(WPARAM wParam);
+
+    // Keyboard and mouse input; the frame routes the keys, the view window the mouse.
+    RefreshCode OnKeyDown(WPARAM key, LPARAM keyData);
+    void OnKeyUp(WPARAM key);
+    RefreshCode OnChar(WPARAM character);
+    RefreshCode TrackShiftSelection();
+    // Wider than an offset, so that offsets past 2 GiB stay apart from the codes.
+    enum HitCode : int64_t { AboveRows = -3, BelowRows = -2, OutsideHex = -1 };
+    // The byte under the mouse pointer (the append position included), or a HitCode.
+    int64_t HitTest() const;
+    int64_t HitTestPoint(POINT client) const;
+    RefreshCode OnLButtonDown();
+    RefreshCode OnMouseMove();
+    void OnLButtonUp();
+
+    // Commands on the bytes.
+    RefreshCode EditUndo();
 
     // Painting: everything the view shows is drawn here.
     enum CaretMark { CurrentCaretMark, PreviousCaretMark };
@@ -73,6 +91,17 @@ public:
     void Refresh(RefreshCode code);
 
 private:
+    RefreshCode MoveCaret(uint32_t offset);
+    RefreshCode StepCaret(uint32_t offset);
+    RefreshCode Backspace();
+    RefreshCode DeleteKey();
+    RefreshCode DeleteAtCaret();
+    RefreshCode DeleteSelection();
+    void TypeNumpadLetter(WPARAM key, LPARAM keyData);
+    RefreshCode TypeHighDigit(int digit);
+    RefreshCode TypeLowDigit(int digit);
+    RefreshCode DragTo(int64_t hit);
+
     void PaintHeader(HDC dc);
     void PaintRow(HDC dc, uint32_t i);
     void PaintCharacterCell(HDC dc, uint32_t p, int x, int y);

@@ -6,5 +6,6 @@ int main()
 {
     BenchmarkRepaint();
     BenchmarkLoadAndSave();
+    BenchmarkEditing();
     return 0;
 }

@@ -3,3 +3,4 @@
 
 void BenchmarkRepaint();
 void BenchmarkLoadAndSave();
+void BenchmarkEditing();

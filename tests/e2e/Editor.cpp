@@ -43,6 +43,12 @@ void Editor::Command(WORD id) const
     SendMessageTimeoutA(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_ABORTIFHUNG, 10000, nullptr);
 }
 
+void Editor::Type(const std::string& characters) const
+{
+    for (char c : characters)
+        SendMessageTimeoutA(frame, WM_CHAR, static_cast<unsigned char>(c), 1, SMTO_ABORTIFHUNG, 10000, nullptr);
+}
+
 LRESULT Editor::ToolbarState(WORD id) const
 {
     DWORD_PTR state = 0;

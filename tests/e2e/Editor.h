@@ -28,6 +28,8 @@ public:
     void PostCommand(WORD id) const { e2e::PostCommand(frame, id); }
     // Posts a command that opens a dialog and waits for the dialog.
     HWND OpenDialog(WORD id) const;
+    // Types the characters as if from the keyboard and waits until they are handled.
+    void Type(const std::string& characters) const;
     LRESULT ToolbarState(WORD id) const;
     UINT MenuState(WORD id) const;
     // Asks the editor to close and waits for the process to end.

@@ -25,7 +25,7 @@ TEST(Frame, FirstStartUsesTheDefaultPlacementAndChrome)
     EXPECT_TRUE(IsWindowVisible(editor.statusBar));
 
     RECT view = e2e::ChildRect(editor.view);
-    EXPECT_EQ(view.top, e2e::ClientRect(editor.toolBar).bottom + 2);
+    EXPECT_EQ(view.top, e2e::ChildRect(editor.toolBar).bottom + 2);
     EXPECT_EQ(view.bottom, e2e::ChildRect(editor.statusBar).top);
     editor.Screenshot("frame-first-start");
     EXPECT_TRUE(editor.Close());

@@ -307,6 +307,36 @@ void PostChar(HWND window, char c)
     PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
+// Wine gives no usable handle for a host program, so the shell that runs it
+// leaves a marker file when the program has ended.
+bool RunHostProgram(const std::string& commandLine, DWORD timeoutMs)
+{
+    static unsigned counter = 0;
+    const std::string marker =
+        "/tmp/zorix-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".done";
+    std::string markerPath = "Z:" + marker;
+    for (char& c : markerPath)
+        if (c == '/')
+            c = '\\';
+    std::string line = "/bin/sh -c \"" + commandLine + "; echo > " + marker + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+        return false;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    bool ended = WaitUntil([&] { return GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                           timeoutMs);
+    DeleteFileA(markerPath.c_str());
+    return ended;
+}
+
+bool XdoTool(const std::string& arguments)
+{
+    return RunHostProgram("/usr/bin/xdotool " + arguments);
+}
+
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;

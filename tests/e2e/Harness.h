@@ -75,6 +75,12 @@ void PostCommand(HWND window, WORD id);
 void PostKey(HWND window, UINT vk);
 void PostChar(HWND window, char c);
 
+// Runs a shell command line of the Linux host and waits for it to end.
+bool RunHostProgram(const std::string& commandLine, DWORD timeoutMs = 10000);
+// Real key presses and pointer moves on the X display, as a person makes them:
+// they reach whichever window has the focus or lies under the pointer.
+bool XdoTool(const std::string& arguments);
+
 // Text of a status bar pane of another process (the reply buffer lives in that process).
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
 // A list view of another process: its item text, and selecting one item alone.

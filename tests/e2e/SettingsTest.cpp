@@ -7,6 +7,25 @@ using e2e::Editor;
 
 namespace {
 
+// The restored rectangle as the settings file holds it: "PosX,PosY PosWxPosH".
+std::string RestoredPlacement(const std::string& text)
+{
+    return e2e::IniValue(text, "Settings", "PosX") + "," + e2e::IniValue(text, "Settings", "PosY") + " " +
+           e2e::IniValue(text, "Settings", "PosW") + "x" + e2e::IniValue(text, "Settings", "PosH");
+}
+
+bool IsInsideWorkArea(HWND window)
+{
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT inside = {};
+    IntersectRect(&inside, &frame, &monitor.rcWork);
+    return EqualRect(&inside, &frame);
+}
+
 const char freshSettings[] = R"([Settings]
 Maximize=0
 PosX=0
@@ -131,6 +150,15 @@ TEST(Settings, HandEditedValuesReadSafelyAndComeBackCanonical)
     EXPECT_EQ(e2e::IniValue(text, "Numpad", "D"), "");
 }
 
+TEST(Settings, FontSizesTheViewCannotShowComeBackAsTheDefault)
+{
+    for (const std::string size : {"2147483647", "-12", "999"}) {
+        Editor editor("", "[Settings]\r\nFontSize=" + size + "\r\n");
+        ASSERT_TRUE(editor.Close());
+        EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Settings", "FontSize"), size == "999" ? "999" : "14");
+    }
+}
+
 TEST(Settings, EscapeClosesTheProgramWhenExitHasNoKey)
 {
     Editor editor("", "[Settings]\r\nEscape=1\r\n");
@@ -168,6 +196,24 @@ TEST(Settings, MaximizedFrameKeepsItsRestoredRectangle)
     EXPECT_EQ(e2e::IniValue(text, "Settings", "PosY"), "20");
     EXPECT_EQ(e2e::IniValue(text, "Settings", "PosW"), "500");
     EXPECT_EQ(e2e::IniValue(text, "Settings", "PosH"), "300");
+}
+
+TEST(Settings, PlacementOffEveryScreenMovesOntoOneAndStaysThere)
+{
+    for (const std::string placement : {"PosX=99999999999999999999\r\n", "PosX=1024\r\n",
+                                        "PosX=3000\r\nPosY=-2000\r\nPosW=5000\r\nPosH=300\r\n"}) {
+        SCOPED_TRACE(placement);
+        Editor editor("", "[Settings]\r\n" + placement);
+        EXPECT_TRUE(IsInsideWorkArea(editor.frame));
+        ASSERT_TRUE(editor.Close());
+        Editor again("", editor.SettingsText());
+        ASSERT_TRUE(again.Close());
+        EXPECT_EQ(RestoredPlacement(again.SettingsText()), RestoredPlacement(editor.SettingsText()));
+    }
+    // Partly on the screen is on the screen: the placement stays as stored.
+    Editor partly("", "[Settings]\r\nPosX=-300\r\nPosY=600\r\nPosW=560\r\nPosH=400\r\n");
+    ASSERT_TRUE(partly.Close());
+    EXPECT_EQ(RestoredPlacement(partly.SettingsText()), "-300,600 560x400");
 }
 
 TEST(Settings, HiddenBarsAndCharacterCodeSurviveARestart)

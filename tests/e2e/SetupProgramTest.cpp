@@ -213,6 +213,15 @@ HWND Box(HWND dialog, int kind)
     return e2e::DialogItem(dialog, boxIds[kind]);
 }
 
+// Whether each box, in kind order, can be ticked.
+std::vector<bool> EnabledBoxes(HWND dialog)
+{
+    std::vector<bool> enabled;
+    for (int kind = 0; kind < KindCount; ++kind)
+        enabled.push_back(IsWindowEnabled(Box(dialog, kind)) != FALSE);
+    return enabled;
+}
+
 bool IsTicked(HWND dialog, int kind)
 {
     return SendMessageA(Box(dialog, kind), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -399,9 +408,7 @@ TEST(SetupProgram, AnEmptyOrMissingNameDisablesItsBoxAndOkLeavesThatFolderAlone)
     WriteBytes(setup.shellFolders.Folder(Startup) + ".lnk", "someone else's");
     HWND dialog = setup.Start();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(IsWindowEnabled(Box(dialog, Desktop)));
-    EXPECT_FALSE(IsWindowEnabled(Box(dialog, Startup)));
-    EXPECT_TRUE(IsWindowEnabled(Box(dialog, SendTo)));
+    EXPECT_EQ(EnabledBoxes(dialog), (std::vector<bool>{false, true, false}));
     EXPECT_FALSE(IsTicked(dialog, Desktop));
     ASSERT_TRUE(Toggle(dialog, SendTo));
     ASSERT_TRUE(setup.Finish(dialog, IDOK));
@@ -485,4 +492,23 @@ TEST(SetupProgram, KindsWithoutAFolderOrAFittingPathAreSkipped)
     ASSERT_TRUE(setup.Finish(dialog, IDOK));
     LinkFacts link = ReadLink(setup.root, setup.Link(Desktop, "ZORIX"));
     EXPECT_EQ(link.target, setup.programFolder + "bin\\エディタ.exe") << "rewritten with a cut target";
+}
+
+TEST(SetupProgram, NamesThatAreNoFileNamesDisableTheirBoxes)
+{
+    // "..\" would lead out of the Desktop folder, "c:d" names a drive; the
+    // trail byte of "表" is a backslash but no separator.
+    SetupProgram setup(Settings("Desktop=..\\Escaped\r\nSendTo=c:d\r\nStartup=表\r\nFile=bin\\エディタ.exe\r\n"));
+    const std::string outside = setup.shellFolders.Folder(Desktop) + "..\\Escaped.lnk";
+    WriteBytes(outside, "someone else's");
+    HWND dialog = setup.Start();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(EnabledBoxes(dialog), (std::vector<bool>{false, false, true}));
+    ASSERT_TRUE(Toggle(dialog, Startup));
+    ASSERT_TRUE(setup.Finish(dialog, IDOK));
+
+    EXPECT_EQ(ReadBytes(outside), "someone else's");
+    DeleteFileA(outside.c_str());
+    EXPECT_TRUE(FilesIn(setup.shellFolders.Folder(SendTo)).empty());
+    EXPECT_EQ(FilesIn(setup.shellFolders.Folder(Startup)), std::vector<std::string>{"表.lnk"});
 }

@@ -81,3 +81,21 @@ TEST(ByteBuffer, MovingTransfersOwnership)
     EXPECT_EQ(source.size, 0u);
     EXPECT_EQ(Contents(target), "xyz");
 }
+
+// Typing into a file must not move the whole block on every byte, nor keep
+// much more memory than the data.
+TEST(ByteBuffer, SpareRoomGrowsGeometricallyAndStaysBounded)
+{
+    ByteBuffer buffer;
+    int reallocations = 0;
+    for (int i = 0; i < 100000; ++i) {
+        uint32_t before = buffer.capacity;
+        ASSERT_TRUE(buffer.InsertZeros(0, 1));
+        reallocations += buffer.capacity != before;
+        ASSERT_LE(buffer.capacity, buffer.size + buffer.size / 4 + 4096);
+    }
+    EXPECT_LT(reallocations, 20);
+    buffer.Erase(10, 90000);
+    EXPECT_EQ(buffer.size, 10000u);
+    EXPECT_LE(buffer.capacity, buffer.size + buffer.size / 4 + 4096);
+}

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "document/Document.h"
+
+namespace {
+
+std::string Bytes(const ByteBuffer& buffer)
+{
+    return std::string(reinterpret_cast<const char*>(buffer.data), buffer.size);
+}
+
+void Fill(Document& document, const std::string& bytes)
+{
+    ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
+    if (!bytes.empty())
+        std::memcpy(document.data, bytes.data(), bytes.size());
+}
+
+std::string TempFile(const char* name)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+} // namespace
+
+// Every kind of step, taken back in reverse, gives back each earlier state exactly.
+TEST(Undo, RandomEditsUndoneInReverseRestoreEveryState)
+{
+    std::mt19937 random(7);
+    Document document;
+    Fill(document, "0123456789abcdef");
+    std::vector<std::string> states;
+    for (int step = 0; step < 400; ++step) {
+        states.push_back(Bytes(document));
+        uint32_t size = document.size;
+        uint32_t position = size ? random() % (size + 1) : 0;
+        uint32_t len = 1 + random() % (random() % 4 ? 3 : 40);
+        unsigned char value = static_cast<unsigned char>(random());
+        switch (random() % 4) {
+        case 0:
+            ASSERT_TRUE(document.InsertBytes(position, len));
+            std::memset(document.data + position, value, len);
+            break;
+        case 1:
+            ASSERT_TRUE(document.DeleteBytes(position, len));
+            break;
+        case 2:
+            len = len < size - position ? len : size - position;
+            ASSERT_TRUE(document.PushUndo(Overwritten, position, len));
+            std::memset(document.data + position, value, len);
+            break;
+        case 3:
+            ASSERT_TRUE(document.PushUndo(Extended, position, size - position));
+            ASSERT_TRUE(document.Resize(position + len));
+            std::memset(document.data + position, value, len);
+            break;
+        }
+    }
+    for (auto state = states.rbegin(); state != states.rend(); ++state) {
+        uint32_t position = 0;
+        ASSERT_TRUE(document.Undo(position));
+        ASSERT_EQ(Bytes(document), *state);
+        EXPECT_LE(position, document.size);
+    }
+    EXPECT_TRUE(document.undoRecords.empty());
+}
+
+TEST(Undo, DeletePastTheEndSavesOnlyUpToTheEnd)
+{
+    Document document;
+    Fill(document, "abcdef");
+    ASSERT_TRUE(document.DeleteBytes(4, 100));
+    EXPECT_EQ(Bytes(document), "abcd");
+    EXPECT_EQ(document.undoRecords.back().Length(), 2u);
+    uint32_t position = 0;
+    ASSERT_TRUE(document.Undo(position));
+    EXPECT_EQ(Bytes(document), "abcdef");
+    EXPECT_EQ(position, 4u);
+}
+
+TEST(Undo, ExtendedGoesBackToTheOldSizeAndTail)
+{
+    Document document;
+    Fill(document, "ab");
+    ASSERT_TRUE(document.PushUndo(Extended, 1, 1));
+    ASSERT_TRUE(document.Resize(4));
+    std::memcpy(document.data + 1, "ABC", 3);
+    uint32_t position = 0;
+    ASSERT_TRUE(document.Undo(position));
+    EXPECT_EQ(Bytes(document), "ab");
+    EXPECT_EQ(position, 1u);
+}
+
+TEST(Undo, ModifiedFollowsTheDepthOfTheLastSave)
+{
+    const std::string path = TempFile("zorix-undo.bin");
+    Document document;
+    Fill(document, "abc");
+    uint32_t position = 0;
+    auto edit = [&] {
+        ASSERT_TRUE(document.PushUndo(Overwritten, 0, 1));
+        ++document.data[0];
+        document.SetModified(true);
+    };
+
+    // No save: undoing everything gives back the unmodified document.
+    edit();
+    edit();
+    document.Undo(position);
+    EXPECT_TRUE(document.modified);
+    document.Undo(position);
+    EXPECT_FALSE(document.modified);
+
+    // Edits, save, undo: the bytes now differ from the file; redoing the edit
+    // by hand does not bring the saved state back.
+    edit();
+    edit();
+    ASSERT_TRUE(document.Save(path.c_str()));
+    EXPECT_FALSE(document.modified);
+    document.Undo(position);
+    EXPECT_TRUE(document.modified);
+    edit();
+    EXPECT_TRUE(document.modified);
+    document.Undo(position);
+    document.Undo(position);
+    EXPECT_TRUE(document.modified);
+
+    // A save at depth 0 is reached again by undoing down to it.
+    ASSERT_TRUE(document.Save(path.c_str()));
+    edit();
+    document.Undo(position);
+    EXPECT_FALSE(document.modified);
+    DeleteFileA(path.c_str());
+}
+
+TEST(Undo, RefusedInsertionChangesAndRecordsNothing)
+{
+    Document document;
+    Fill(document, "abc");
+    EXPECT_FALSE(document.InsertBytes(1, 0xFFFFFFF0u));
+    EXPECT_EQ(Bytes(document), "abc");
+    EXPECT_TRUE(document.undoRecords.empty());
+    EXPECT_FALSE(document.modified);
+}
