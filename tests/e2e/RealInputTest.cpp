@@ -149,6 +149,20 @@ TEST(Typing, KeypadKeysAssignedToLettersTypeThem)
     EXPECT_TRUE(file.SavedAs("\xCE"));
 }
 
+TEST(Typing, KeypadKeyAssignedInTheOptionsTypesItsLetterAtOnce)
+{
+    EditedFile file(std::string(1, '\0'));
+    HWND dialog = file.editor.OpenDialog(ID_SETTING_OPTION);
+    ASSERT_NE(dialog, nullptr);
+    const int plusRow = 4;
+    SendDlgItemMessageA(dialog, IDC_OPTION_FIRSTNUMPAD + 2, CB_SETCURSEL, plusRow, 0);
+    e2e::PressButton(dialog, IDOK);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(dialog); }));
+    SetForegroundWindow(file.editor.frame);
+    file.Keys("KP_Add KP_Add");
+    EXPECT_TRUE(file.SavedAs("\xCC"));
+}
+
 TEST(Keyboard, ControlShortcutRunsItsCommand)
 {
     Editor editor;
