@@ -49,6 +49,9 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return ToggleBar(ID_VIEW_TOOLBAR, hwndToolBar);
     case ID_VIEW_STATUSBAR:
         return ToggleBar(ID_VIEW_STATUSBAR, hwndStatusBar);
+    case ID_VIEW_CALC:
+        StartCalculator();
+        return RedrawNothing;
     case ID_SETTING_FONT:
         return SettingFont();
     case ID_SETTING_COLOR:
@@ -73,6 +76,12 @@ RefreshCode FrameWindow::OnCommand(WORD id)
     case ID_SETTING_BENDIAN:
         SetByteOrder(id - ID_SETTING_LENDIAN);
         return ByteOrderChanged();
+    case ID_HELP_FINDER:
+        ShowHelp();
+        return RedrawNothing;
+    case ID_HELP_ABOUT:
+        ShowAbout();
+        return RedrawNothing;
     default:
         return OpenRecentFile(id);
     }

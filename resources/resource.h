@@ -4,6 +4,7 @@
 #define IDI_APP 101
 #define IDR_MAINMENU 102
 #define IDB_TOOLBAR 104
+#define IDD_ABOUT 105
 
 #define ID_FILE_EXIT 40001
 #define ID_FILE_NEW 40002

@@ -2,6 +2,7 @@
 // The editor started in a fresh folder of its own (so it has its own settings file).
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/Harness.h"
 
@@ -10,10 +11,13 @@ namespace e2e {
 class Editor {
 public:
     // settings: the text of the settings file beside the program, none when empty.
-    explicit Editor(const std::string& arguments = "", const std::string& settings = "");
+    // programName: the name the program is copied under, with its extension.
+    explicit Editor(const std::string& arguments = "", const std::string& settings = "",
+                    const std::string& programName = "zorix.exe");
     ~Editor();
 
     TestFolder folder;
+    const std::string programName;
     std::unique_ptr<Process> process;
     HWND frame = nullptr;
     HWND view = nullptr;
@@ -42,12 +46,19 @@ public:
     bool ChooseFile(const std::string& path, HWND over = nullptr) const;
     // True when no dialog or message box shows up within the time.
     bool StaysWithoutDialog(DWORD timeoutMs = 700) const { return process->WaitDialog(timeoutMs) == nullptr; }
-    std::string SettingsText() const { return folder.Read("zorix.INI"); }
-    std::string Setting(const std::string& section, const std::string& key) const
-    {
-        return IniValue(SettingsText(), section, key);
-    }
+    // Drops the files on the frame, as the shell does when they are dragged onto it.
+    void DropFiles(const std::vector<std::string>& paths) const;
+    // The file beside the program named after it, with the given extension.
+    std::string CompanionName(const std::string& extension) const;
+    std::string SettingsText() const { return folder.Read(CompanionName("INI")); }
+    // The value of a key in the settings file as it is now.
+    std::string Setting(const std::string& section, const std::string& key) const;
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
 };
+
+// The settings file's lines without carriage returns and blank lines.
+std::string SettingsLines(const std::string& text);
+// The value of a key as the settings file text holds it, or "<missing>".
+std::string SettingsValue(const std::string& text, const std::string& section, const std::string& key);
 
 } // namespace e2e

@@ -118,33 +118,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
-std::string IniLines(const std::string& text)
-{
-    std::istringstream in(text);
-    std::string line, lines;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            lines += line + "\n";
-    }
-    return lines;
-}
-
-std::string IniValue(const std::string& text, const std::string& section, const std::string& key)
-{
-    std::istringstream in(IniLines(text));
-    std::string line;
-    bool inSection = false;
-    while (std::getline(in, line)) {
-        if (line.front() == '[')
-            inSection = line == "[" + section + "]";
-        else if (inSection && line.rfind(key + "=", 0) == 0)
-            return line.substr(key.size() + 1);
-    }
-    return "<missing>";
-}
-
 std::string BuildFolder()
 {
     std::string folder = "Z:" ZORIX_BUILD_DIR "\\";
@@ -187,9 +160,9 @@ bool TestFolder::Exists(const std::string& name) const
     return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string TestFolder::CopyProgram(const std::string& exeName) const
+std::string TestFolder::CopyProgram(const std::string& exeName, const std::string& targetName) const
 {
-    std::string target = File(exeName);
+    std::string target = File(targetName.empty() ? exeName : targetName);
     CopyFileA((BuildFolder() + exeName).c_str(), target.c_str(), FALSE);
     return target;
 }
@@ -305,6 +278,32 @@ void PostKey(HWND window, UINT vk)
 void PostChar(HWND window, char c)
 {
     PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+std::string ToCodePage932(const std::string& text, UINT codePage)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    MultiByteToWideChar(codePage, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    std::string narrow(wide.size() * 2 + 1, '\0');
+    WideCharToMultiByte(932, 0, wide.c_str(), -1, &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
+    return narrow.c_str();
+}
+
+std::string UnixPath(const std::string& windowsPath)
+{
+    using ToUnix = char*(CDECL*)(LPCWSTR);
+    FARPROC found = GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name");
+    if (!found)
+        return "";
+    ToUnix toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(found));
+    std::wstring wide(windowsPath.size() + 1, L'\0');
+    MultiByteToWideChar(932, 0, windowsPath.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    char* unixPath = toUnix(wide.c_str());
+    if (!unixPath)
+        return "";
+    std::string path = ToCodePage932(unixPath, CP_UTF8);
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return path;
 }
 
 // Wine gives no usable handle for a host program, so the shell that runs it

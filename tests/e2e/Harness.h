@@ -12,11 +12,6 @@ namespace e2e {
 // Polls until the condition holds; false after the timeout.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
-// The lines of an INI text without carriage returns and blank lines.
-std::string IniLines(const std::string& text);
-// The value of a key as the INI text holds it, or "<missing>".
-std::string IniValue(const std::string& text, const std::string& section, const std::string& key);
-
 // Where the build put the programs, as a Windows path (with trailing backslash).
 std::string BuildFolder();
 
@@ -33,8 +28,9 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
-    // Copies a program of the build into this folder and returns its path.
-    std::string CopyProgram(const std::string& exeName) const;
+    // Copies a file of the build (a program, the help file) into this folder,
+    // under another name when one is given, and returns its path.
+    std::string CopyProgram(const std::string& exeName, const std::string& targetName = "") const;
 
 private:
     std::string path;
@@ -75,6 +71,10 @@ void PostCommand(HWND window, WORD id);
 void PostKey(HWND window, UINT vk);
 void PostChar(HWND window, char c);
 
+// Text of another code page (CP_UTF8 for what host programs write) in code page 932.
+std::string ToCodePage932(const std::string& text, UINT codePage);
+// The host's path of a Windows path, as a host shell command line takes it.
+std::string UnixPath(const std::string& windowsPath);
 // Runs a shell command line of the Linux host and waits for it to end.
 bool RunHostProgram(const std::string& commandLine, DWORD timeoutMs = 10000);
 // Real key presses and pointer moves on the X display, as a person makes them:

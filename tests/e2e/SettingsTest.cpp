@@ -4,14 +4,16 @@
 #include "tests/e2e/Editor.h"
 
 using e2e::Editor;
+using e2e::SettingsLines;
+using e2e::SettingsValue;
 
 namespace {
 
-// The restored rectangle as the settings file holds it: "PosX,PosY PosWxPosH".
+// The restored rectangle the settings file holds, as "x,y wxh".
 std::string RestoredPlacement(const std::string& text)
 {
-    return e2e::IniValue(text, "Settings", "PosX") + "," + e2e::IniValue(text, "Settings", "PosY") + " " +
-           e2e::IniValue(text, "Settings", "PosW") + "x" + e2e::IniValue(text, "Settings", "PosH");
+    return SettingsValue(text, "Settings", "PosX") + "," + SettingsValue(text, "Settings", "PosY") + " " +
+           SettingsValue(text, "Settings", "PosW") + "x" + SettingsValue(text, "Settings", "PosH");
 }
 
 bool IsInsideWorkArea(HWND window)
@@ -111,7 +113,7 @@ TEST(Settings, FirstCloseWritesTheWholeFileWithDefaults)
 {
     Editor editor;
     ASSERT_TRUE(editor.Close());
-    EXPECT_EQ(e2e::IniLines(editor.SettingsText()), freshSettings);
+    EXPECT_EQ(SettingsLines(editor.SettingsText()), freshSettings);
 }
 
 TEST(Settings, HandEditedValuesReadSafelyAndComeBackCanonical)
@@ -129,25 +131,25 @@ TEST(Settings, HandEditedValuesReadSafelyAndComeBackCanonical)
     EXPECT_EQ(editor.Pane(4), "UTF-8");
     ASSERT_TRUE(editor.Close());
     const std::string text = editor.SettingsText();
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "CharCode"), "4");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "ByteOrder"), "0");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "FindMode"), "0");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "TextColor"), "FF0000,000000,000000");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "Coloring"), "0A,123456,--,000000,--,000000,--,000000,--,000000");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "FindValue"), std::string(32, 'q'));
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "Escape"), "<missing>");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "FileNew"), "");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "FileOpen"), "Ctrl+O");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "EditUndo"), "Ctrl+Z");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "EditCut"), "Shift+Ctrl+Q");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "EditCopy"), "");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "EditPaste"), "");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "EditSelectAll"), "A");
-    EXPECT_EQ(e2e::IniValue(text, "Accelerators", "FileExit"), "Esc");
-    EXPECT_EQ(e2e::IniValue(text, "Numpad", "A"), "/");
-    EXPECT_EQ(e2e::IniValue(text, "Numpad", "B"), "");
-    EXPECT_EQ(e2e::IniValue(text, "Numpad", "C"), "Enter");
-    EXPECT_EQ(e2e::IniValue(text, "Numpad", "D"), "");
+    EXPECT_EQ(SettingsValue(text, "Settings", "CharCode"), "4");
+    EXPECT_EQ(SettingsValue(text, "Settings", "ByteOrder"), "0");
+    EXPECT_EQ(SettingsValue(text, "Settings", "FindMode"), "0");
+    EXPECT_EQ(SettingsValue(text, "Settings", "TextColor"), "FF0000,000000,000000");
+    EXPECT_EQ(SettingsValue(text, "Settings", "Coloring"), "0A,123456,--,000000,--,000000,--,000000,--,000000");
+    EXPECT_EQ(SettingsValue(text, "Settings", "FindValue"), std::string(32, 'q'));
+    EXPECT_EQ(SettingsValue(text, "Settings", "Escape"), "<missing>");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "FileNew"), "");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "FileOpen"), "Ctrl+O");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "EditUndo"), "Ctrl+Z");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "EditCut"), "Shift+Ctrl+Q");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "EditCopy"), "");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "EditPaste"), "");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "EditSelectAll"), "A");
+    EXPECT_EQ(SettingsValue(text, "Accelerators", "FileExit"), "Esc");
+    EXPECT_EQ(SettingsValue(text, "Numpad", "A"), "/");
+    EXPECT_EQ(SettingsValue(text, "Numpad", "B"), "");
+    EXPECT_EQ(SettingsValue(text, "Numpad", "C"), "Enter");
+    EXPECT_EQ(SettingsValue(text, "Numpad", "D"), "");
 }
 
 TEST(Settings, FontSizesTheViewCannotShowComeBackAsTheDefault)
@@ -155,7 +157,7 @@ TEST(Settings, FontSizesTheViewCannotShowComeBackAsTheDefault)
     for (const std::string size : {"2147483647", "-12", "999"}) {
         Editor editor("", "[Settings]\r\nFontSize=" + size + "\r\n");
         ASSERT_TRUE(editor.Close());
-        EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Settings", "FontSize"), size == "999" ? "999" : "14");
+        EXPECT_EQ(SettingsValue(editor.SettingsText(), "Settings", "FontSize"), size == "999" ? "999" : "14");
     }
 }
 
@@ -164,8 +166,8 @@ TEST(Settings, EscapeClosesTheProgramWhenExitHasNoKey)
     Editor editor("", "[Settings]\r\nEscape=1\r\n");
     e2e::PostKey(editor.frame, VK_ESCAPE);
     ASSERT_TRUE(editor.process->WaitExit());
-    EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Accelerators", "FileExit"), "Esc");
-    EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Settings", "Escape"), "<missing>");
+    EXPECT_EQ(SettingsValue(editor.SettingsText(), "Accelerators", "FileExit"), "Esc");
+    EXPECT_EQ(SettingsValue(editor.SettingsText(), "Settings", "Escape"), "<missing>");
 }
 
 TEST(Settings, EscapeIsIgnoredWhenExitHasAKey)
@@ -174,8 +176,8 @@ TEST(Settings, EscapeIsIgnoredWhenExitHasAKey)
     e2e::PostKey(editor.frame, VK_ESCAPE);
     EXPECT_FALSE(editor.process->WaitExit(500));
     ASSERT_TRUE(editor.Close());
-    EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Accelerators", "FileExit"), "F12");
-    EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Settings", "Escape"), "<missing>");
+    EXPECT_EQ(SettingsValue(editor.SettingsText(), "Accelerators", "FileExit"), "F12");
+    EXPECT_EQ(SettingsValue(editor.SettingsText(), "Settings", "Escape"), "<missing>");
 }
 
 TEST(Settings, AssignedKeyRunsItsCommand)
@@ -191,11 +193,11 @@ TEST(Settings, MaximizedFrameKeepsItsRestoredRectangle)
     EXPECT_TRUE(IsZoomed(editor.frame));
     ASSERT_TRUE(editor.Close());
     const std::string text = editor.SettingsText();
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "Maximize"), "1");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "PosX"), "10");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "PosY"), "20");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "PosW"), "500");
-    EXPECT_EQ(e2e::IniValue(text, "Settings", "PosH"), "300");
+    EXPECT_EQ(SettingsValue(text, "Settings", "Maximize"), "1");
+    EXPECT_EQ(SettingsValue(text, "Settings", "PosX"), "10");
+    EXPECT_EQ(SettingsValue(text, "Settings", "PosY"), "20");
+    EXPECT_EQ(SettingsValue(text, "Settings", "PosW"), "500");
+    EXPECT_EQ(SettingsValue(text, "Settings", "PosH"), "300");
 }
 
 TEST(Settings, PlacementOffEveryScreenMovesOntoOneAndStaysThere)
@@ -234,9 +236,9 @@ TEST(RecentFiles, GapsCloseAndTheListIsWrittenBack)
     e2e::TestFolder data;
     Editor editor("", "[Recent File List]\r\nFile1=C:\\one.bin\r\nFile2=\r\nFile3=C:\\three.bin\r\n");
     ASSERT_TRUE(editor.Close());
-    EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Recent File List", "File1"), "C:\\one.bin");
-    EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Recent File List", "File2"), "C:\\three.bin");
-    EXPECT_EQ(e2e::IniValue(editor.SettingsText(), "Recent File List", "File3"), "");
+    EXPECT_EQ(SettingsValue(editor.SettingsText(), "Recent File List", "File1"), "C:\\one.bin");
+    EXPECT_EQ(SettingsValue(editor.SettingsText(), "Recent File List", "File2"), "C:\\three.bin");
+    EXPECT_EQ(SettingsValue(editor.SettingsText(), "Recent File List", "File3"), "");
 }
 
 TEST(RecentFiles, OpeningMovesFilesToTheFrontAndASixthDropsTheOldest)
@@ -255,11 +257,11 @@ TEST(RecentFiles, OpeningMovesFilesToTheFrontAndASixthDropsTheOldest)
     ASSERT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "f4.bin - ZORIX Binary Editor"; }));
     ASSERT_TRUE(editor.Close());
     const std::string text = editor.SettingsText();
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File1"), data.File("f4.bin"));
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File2"), data.File("f6.bin"));
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File3"), data.File("f5.bin"));
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File4"), data.File("f3.bin"));
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File5"), data.File("f2.bin"));
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File1"), data.File("f4.bin"));
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File2"), data.File("f6.bin"));
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File3"), data.File("f5.bin"));
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File4"), data.File("f3.bin"));
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File5"), data.File("f2.bin"));
 }
 
 TEST(RecentFiles, CaseDifferentPathKeepsTheStoredEntry)
@@ -274,9 +276,9 @@ TEST(RecentFiles, CaseDifferentPathKeepsTheStoredEntry)
     ASSERT_TRUE(e2e::WaitUntil([&] { return editor.Caption().find("ZORIX") != 0; }));
     ASSERT_TRUE(editor.Close());
     const std::string text = editor.SettingsText();
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File1"), stored);
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File2"), "C:\\other.bin");
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File3"), "");
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File1"), stored);
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File2"), "C:\\other.bin");
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File3"), "");
 }
 
 TEST(RecentFiles, EntryThatFailsToOpenIsRemovedAtOnce)
@@ -289,8 +291,8 @@ TEST(RecentFiles, EntryThatFailsToOpenIsRemovedAtOnce)
     EXPECT_EQ(editor.AnswerMessage(IDOK).rfind("ファイルが開けません。", 0), 0u);
     ASSERT_TRUE(editor.Close());
     const std::string text = editor.SettingsText();
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File1"), data.File("kept.bin"));
-    EXPECT_EQ(e2e::IniValue(text, "Recent File List", "File2"), "");
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File1"), data.File("kept.bin"));
+    EXPECT_EQ(SettingsValue(text, "Recent File List", "File2"), "");
 }
 
 TEST(Settings, UnwritableFileLosesOnlyTheSettingsAndSaysNothing)
