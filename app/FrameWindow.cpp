@@ -72,6 +72,14 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return RedrawNothing;
     case ID_SETTING_FONT:
         return SettingFont();
+    case ID_SETTING_COLOR:
+        return SettingColor();
+    case ID_VIEW_COLORING:
+        return ViewColoring();
+    case ID_SETTING_KEY:
+        return KeyAssignmentCommand();
+    case ID_SETTING_OPTION:
+        return SettingOption();
     case ID_NEXT_CHARCODE:
         CycleCharCode();
         return CharCodeChanged();

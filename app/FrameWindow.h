@@ -100,6 +100,11 @@ private:
     RefreshCode EditJump();
     RefreshCode ToggleBar(WORD id, HWND bar);
     RefreshCode SettingFont();
+    // The settings dialogs.
+    RefreshCode KeyAssignmentCommand();
+    RefreshCode SettingOption();
+    RefreshCode SettingColor();
+    RefreshCode ViewColoring();
     RefreshCode CharCodeChanged();
     RefreshCode ByteOrderChanged();
     void SetPaneText(int pane, const char* text);

@@ -43,6 +43,14 @@ void DialogBase::ReadItemText(int id, char* out, size_t size) const
     CopyWholeChars(out, size, text.c_str());
 }
 
+void DialogBase::PaintControlsFirst()
+{
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DialogBase* dialog = CurrentDialog;

@@ -24,6 +24,9 @@ public:
 protected:
     // The control's text cut to whole characters that fit size - 1 bytes.
     void ReadItemText(int id, char* out, size_t size) const;
+    // Lets the dialog and its controls paint themselves now, so that a sample
+    // drawn into a control afterwards is not painted over by them.
+    void PaintControlsFirst();
 };
 
 // The dialog being run; one editor dialog is open at a time.

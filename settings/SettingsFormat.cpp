@@ -13,16 +13,6 @@ constexpr size_t coloringEntryLength = 10;
 constexpr size_t coloringColorOffset = 3;
 constexpr size_t maxPathLength = MAX_PATH - 1;
 
-struct NumpadName {
-    WORD vk;
-    const char* name;
-};
-
-constexpr NumpadName numpadNames[] = {
-    {VK_DIVIDE, "/"}, {VK_MULTIPLY, "*"}, {VK_SUBTRACT, "-"},
-    {VK_ADD, "+"},    {VK_RETURN, "Enter"}, {VK_DECIMAL, "."},
-};
-
 // The text from the position on; past the end the value reads as empty, as
 // the cleared read buffer of the profile call would give.
 const char* FieldAt(const char* value, size_t position)
@@ -69,6 +59,11 @@ size_t CharacterBoundaryWithin(const std::string& text, size_t limit)
 }
 
 } // namespace
+
+const NumpadName numpadNames[numpadKeyCount] = {
+    {VK_DIVIDE, "/"}, {VK_MULTIPLY, "*"}, {VK_SUBTRACT, "-"},
+    {VK_ADD, "+"},    {VK_RETURN, "Enter"}, {VK_DECIMAL, "."},
+};
 
 COLORREF SwapRedBlue(DWORD color)
 {
@@ -121,12 +116,18 @@ WORD NumpadKeyFromName(const char* name)
     return 0;
 }
 
+int NumpadKeyIndex(WORD vk)
+{
+    for (int i = 0; i < numpadKeyCount; ++i)
+        if (numpadNames[i].vk == vk)
+            return i;
+    return -1;
+}
+
 const char* NumpadKeyName(WORD vk)
 {
-    for (const NumpadName& key : numpadNames)
-        if (key.vk == vk)
-            return key.name;
-    return "";
+    int index = NumpadKeyIndex(vk);
+    return index >= 0 ? numpadNames[index].name : "";
 }
 
 unsigned char FindModeFromSetting(unsigned value)

@@ -27,8 +27,19 @@ ColoringRule ReadColoringRule(const char* value, int index);
 // The five rules, "--" for inactive ones, without a trailing comma.
 std::string FormatColoring(const ColoringRule (&rules)[5]);
 
+// The keypad keys that can type a hexadecimal letter, with their names in the
+// settings file, in the order of the options dialog's lists.
+struct NumpadName {
+    WORD vk;
+    const char* name;
+};
+constexpr int numpadKeyCount = 6;
+extern const NumpadName numpadNames[numpadKeyCount];
+
 // The keypad key named exactly (case-sensitive) by the value, or 0.
 WORD NumpadKeyFromName(const char* name);
+// The key's row in numpadNames, or -1 for 0 or any other key.
+int NumpadKeyIndex(WORD vk);
 // The name of a keypad key, or an empty text for 0 or any other key.
 const char* NumpadKeyName(WORD vk);
 

@@ -1,6 +1,8 @@
 #include "view/DisplayColors.h"
 
+#include <cctype>
 #include <cstdlib>
+#include <cstring>
 
 COLORREF displayColors[7] = {
     RGB(0, 0, 0), RGB(0xC0, 0xC0, 0xC0), RGB(0, 0, 0), RGB(0xFF, 0xFF, 0xFF),
@@ -18,7 +20,10 @@ void SetDisplayColor(int index, COLORREF color)
 
 uint16_t ParseColoringValue(const char* text)
 {
-    auto value = static_cast<uint16_t>(std::strtoul(text, nullptr, 16));
+    // A byte value has no sign: "-1" must not wrap round to a value no byte has.
+    const char* digits = text + std::strspn(text, " \t\n\v\f\r");
+    bool number = std::isxdigit(static_cast<unsigned char>(*digits)) != 0;
+    auto value = static_cast<uint16_t>(number ? std::strtoul(digits, nullptr, 16) : 0);
     if (value == 0 && text[0] != '0')
         return NoColoringValue;
     return value;

@@ -62,10 +62,6 @@ LRESULT Editor::ToolbarState(WORD id) const
     return static_cast<LRESULT>(state);
 }
 
-UINT Editor::MenuState(WORD id) const
-{
-    return GetMenuState(GetMenu(frame), id, MF_BYCOMMAND);
-}
 
 void Editor::Resize(int width, int height) const
 {
@@ -73,9 +69,9 @@ void Editor::Resize(int width, int height) const
     WaitUntil([&] { return ChildRect(view).right == ClientRect(frame).right; });
 }
 
-std::string Editor::AnswerMessage(int button, HWND overDialog) const
+std::string Editor::AnswerMessage(int button, HWND over) const
 {
-    HWND box = process->WaitDialog(5000, overDialog);
+    HWND box = process->WaitDialog(5000, over);
     if (!box)
         return "<no message box>";
     std::string text = MessageBoxText(box);
@@ -95,9 +91,9 @@ unsigned long Editor::Caret() const
     return std::strtoul(Pane(0).c_str(), nullptr, 16);
 }
 
-bool Editor::ChooseFile(const std::string& path) const
+bool Editor::ChooseFile(const std::string& path, HWND over) const
 {
-    HWND picker = process->WaitDialog();
+    HWND picker = process->WaitDialog(5000, over);
     if (!picker || !ChooseInFilePicker(picker, path))
         return false;
     return WaitUntil([&] { return !IsWindow(picker); });
@@ -129,6 +125,11 @@ void Editor::DropFiles(const std::vector<std::string>& paths) const
 std::string Editor::CompanionName(const std::string& extension) const
 {
     return programName.substr(0, programName.size() - 3) + extension;
+}
+
+std::string Editor::Setting(const std::string& section, const std::string& key) const
+{
+    return SettingsValue(SettingsText(), section, key);
 }
 
 std::string SettingsLines(const std::string& text)

@@ -30,22 +30,21 @@ public:
     void Command(WORD id) const;
     // Queues a command; for commands that open a dialog or a message box.
     void PostCommand(WORD id) const { e2e::PostCommand(frame, id); }
+    // Posts a command that opens a dialog and waits for the dialog.
+    HWND OpenDialog(WORD id) const;
     // Types the characters as if from the keyboard and waits until they are handled.
     void Type(const std::string& characters) const;
     LRESULT ToolbarState(WORD id) const;
-    UINT MenuState(WORD id) const;
     // Asks the editor to close and waits for the process to end.
     bool Close() const;
     void Resize(int width, int height) const;
-    // Waits for a message box (over the dialog when one is given), answers it
-    // with the button and returns its text.
-    std::string AnswerMessage(int button, HWND overDialog = nullptr) const;
-    // Queues the command and waits for the dialog it opens.
-    HWND OpenDialog(WORD id) const;
+    // Waits for a message box (shown over the dialog, if one is given),
+    // answers it with the button and returns its text.
+    std::string AnswerMessage(int button, HWND over = nullptr) const;
     // The caret offset, as the status bar shows it.
     unsigned long Caret() const;
     // Waits for the file picker and chooses the path in it.
-    bool ChooseFile(const std::string& path) const;
+    bool ChooseFile(const std::string& path, HWND over = nullptr) const;
     // True when no dialog or message box shows up within the time.
     bool StaysWithoutDialog(DWORD timeoutMs = 700) const { return process->WaitDialog(timeoutMs) == nullptr; }
     // Drops the files on the frame, as the shell does when they are dragged onto it.
@@ -53,6 +52,8 @@ public:
     // The file beside the program named after it, with the given extension.
     std::string CompanionName(const std::string& extension) const;
     std::string SettingsText() const { return folder.Read(CompanionName("INI")); }
+    // The value of a key in the settings file as it is now.
+    std::string Setting(const std::string& section, const std::string& key) const;
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
 };
 

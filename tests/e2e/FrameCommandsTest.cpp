@@ -124,10 +124,7 @@ TEST(About, ShowsTheVersionWithTheFocusOnOk)
     HWND about = editor.process->WaitDialog();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(e2e::WindowText(about), "バージョン情報");
-    GUITHREADINFO focus = {};
-    focus.cbSize = sizeof focus;
-    GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &focus);
-    EXPECT_EQ(focus.hwndFocus, e2e::DialogItem(about, IDOK));
+    EXPECT_TRUE(e2e::FocusComesTo(about, IDOK));
     std::string texts;
     for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         texts += e2e::WindowText(child) + "|";

@@ -50,6 +50,26 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter)
     return TRUE;
 }
 
+// A bottom-up 24-bit picture without a palette.
+BITMAPINFOHEADER PictureHeader(int width, int height)
+{
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    return header;
+}
+
+LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+    return static_cast<LRESULT>(result);
+}
+
 } // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
@@ -254,54 +274,69 @@ RemoteBuffer::~RemoteBuffer()
 bool RemoteBuffer::Write(SIZE_T offset, const void* bytes, SIZE_T size) const
 {
     SIZE_T written = 0;
-    return WriteProcessMemory(process, Address(offset), bytes, size, &written) && written == size;
+    return WriteProcessMemory(process, At(offset), bytes, size, &written) && written == size;
 }
 
 bool RemoteBuffer::Read(SIZE_T offset, void* bytes, SIZE_T size) const
 {
     SIZE_T read = 0;
-    return ReadProcessMemory(process, Address(offset), bytes, size, &read) && read == size;
+    return ReadProcessMemory(process, At(offset), bytes, size, &read) && read == size;
+}
+
+std::string RemoteBuffer::ReadText(SIZE_T offset, SIZE_T capacity) const
+{
+    std::vector<char> text(capacity + 1, '\0');
+    ReadProcessMemory(process, At(offset), text.data(), capacity, nullptr);
+    return text.data();
 }
 
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;
-    RemoteBuffer remote(process, capacity);
+    RemoteBuffer reply(process, capacity);
+    if (!reply.Valid())
+        return "<no remote buffer>";
+    LRESULT length = SendWithin(statusBar, SB_GETTEXTLENGTHA, pane, 0);
+    if (LOWORD(length) >= capacity || !SendWithin(statusBar, SB_GETTEXTA, pane, reply.Param()))
+        return "";
+    return reply.ReadText(0, capacity - 1);
+}
+
+std::string ListViewText(const Process& process, HWND listView, int item, int subItem)
+{
+    const SIZE_T capacity = 256;
+    RemoteBuffer remote(process, sizeof(LVITEMA) + capacity);
     if (!remote.Valid())
         return "<no remote buffer>";
-    DWORD_PTR length = 0;
-    char buffer[capacity] = {};
-    if (SendMessageTimeoutA(statusBar, SB_GETTEXTLENGTHA, pane, 0, SMTO_ABORTIFHUNG, 5000, &length) &&
-        LOWORD(length) < capacity &&
-        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote.Address()),
-                            SMTO_ABORTIFHUNG, 5000, nullptr))
-        remote.Read(0, buffer, capacity - 1);
-    return buffer;
+    LVITEMA request = {};
+    request.iSubItem = subItem;
+    request.pszText = remote.At(sizeof request);
+    request.cchTextMax = capacity;
+    remote.Write(0, &request, sizeof request);
+    SendWithin(listView, LVM_GETITEMTEXTA, item, remote.Param());
+    return remote.ReadText(sizeof request, capacity - 1);
+}
+
+void SelectListViewItem(const Process& process, HWND listView, int item)
+{
+    RemoteBuffer remote(process, sizeof(LVITEMA));
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.Write(0, &state, sizeof state);
+    SendWithin(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.Param());
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.Write(0, &state, sizeof state);
+    SendWithin(listView, LVM_SETITEMSTATE, item, remote.Param());
 }
 
 std::vector<std::string> ListViewRows(const Process& process, HWND list, int columns)
 {
-    const SIZE_T textCapacity = 256;
-    RemoteBuffer remote(process, sizeof(LVITEMA) + textCapacity);
     std::vector<std::string> rows;
-    DWORD_PTR count = 0;
-    if (!remote.Valid() ||
-        !SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count))
-        return rows;
-    for (DWORD_PTR row = 0; row < count; ++row) {
+    LRESULT count = SendWithin(list, LVM_GETITEMCOUNT, 0, 0);
+    for (int row = 0; row < count; ++row) {
         std::string line;
-        for (int column = 0; column < columns; ++column) {
-            LVITEMA item = {};
-            item.iSubItem = column;
-            item.pszText = remote.Address(sizeof item);
-            item.cchTextMax = textCapacity;
-            char text[textCapacity] = {};
-            remote.Write(0, &item, sizeof item);
-            if (SendMessageTimeoutA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote.Address()),
-                                    SMTO_ABORTIFHUNG, 5000, nullptr))
-                remote.Read(sizeof item, text, textCapacity - 1);
-            line += (column ? "|" : "") + std::string(text);
-        }
+        for (int column = 0; column < columns; ++column)
+            line += (column ? "|" : "") + ListViewText(process, list, row, column);
         rows.push_back(line);
     }
     return rows;
@@ -312,9 +347,7 @@ RECT ListViewRowRect(const Process& process, HWND list, int row)
     RECT rect = {};
     rect.left = LVIR_BOUNDS;
     RemoteBuffer remote(process, sizeof rect);
-    if (remote.Valid() && remote.Write(0, &rect, sizeof rect) &&
-        SendMessageTimeoutA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote.Address()),
-                            SMTO_ABORTIFHUNG, 5000, nullptr))
+    if (remote.Valid() && remote.Write(0, &rect, sizeof rect) && SendWithin(list, LVM_GETITEMRECT, row, remote.Param()))
         remote.Read(0, &rect, sizeof rect);
     return rect;
 }
@@ -329,6 +362,11 @@ void PressButton(HWND dialog, int id)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void Click(HWND dialog, int id)
+{
+    SendWithin(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
 HWND DialogItem(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id);
@@ -336,14 +374,21 @@ HWND DialogItem(HWND dialog, int id)
 
 void SetItemText(HWND dialog, int id, const std::string& text)
 {
-    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    SendWithin(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void ClickButton(HWND dialog, int id)
+HWND FocusOf(HWND window)
 {
-    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)),
-                        SMTO_ABORTIFHUNG, 10000, nullptr);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+bool FocusComesTo(HWND dialog, int id)
+{
+    SetForegroundWindow(dialog);
+    return WaitUntil([&] { return FocusOf(dialog) == GetDlgItem(dialog, id); });
 }
 
 bool ChooseInFilePicker(HWND picker, const std::string& path)
@@ -360,14 +405,30 @@ bool ChooseInFilePicker(HWND picker, const std::string& path)
     return true;
 }
 
-std::string SaveScreenshot(HWND window, const std::string& name)
+bool ChooseInColorPicker(HWND picker, COLORREF color)
 {
-    // Pending paints are done first, so the picture shows the current state.
+    // The red, green and blue edits of the system's colour picker.
+    const int channelEdits[3] = {706, 707, 708};
+    const BYTE channels[3] = {GetRValue(color), GetGValue(color), GetBValue(color)};
+    for (int i = 0; i < 3; ++i) {
+        HWND edit = GetDlgItem(picker, channelEdits[i]);
+        if (!edit)
+            return false;
+        std::string text = std::to_string(channels[i]);
+        SendWithin(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    PressButton(picker, IDOK);
+    return WaitUntil([&] { return !IsWindow(picker); });
+}
+
+Picture::Picture(HWND window)
+{
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT rect;
     GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    width = rect.right - rect.left;
+    height = rect.bottom - rect.top;
+    stride = (width * 3 + 3) & ~3;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
@@ -375,20 +436,34 @@ std::string SaveScreenshot(HWND window, const std::string& name)
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     SelectObject(memory, old);
 
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
+    BITMAPINFOHEADER header = PictureHeader(width, height);
+    pixels.resize(static_cast<size_t>(stride) * height);
     GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
 
+COLORREF Picture::At(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return CLR_INVALID;
+    const auto* pixel = reinterpret_cast<const BYTE*>(&pixels[static_cast<size_t>(height - 1 - y) * stride + x * 3]);
+    return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+bool Picture::Has(const RECT& rect, COLORREF color) const
+{
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            if (At(x, y) == color)
+                return true;
+    return false;
+}
+
+std::string Picture::Save(const std::string& name) const
+{
+    BITMAPINFOHEADER header = PictureHeader(width, height);
     std::string folder = BuildFolder() + "screenshots\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     std::string path = folder + name + ".bmp";
@@ -401,6 +476,33 @@ std::string SaveScreenshot(HWND window, const std::string& name)
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
     return path;
+}
+
+Picture SettledPicture(HWND window)
+{
+    Picture last(window);
+    WaitUntil([&] {
+        Sleep(100);
+        Picture next(window);
+        bool settled = next == last;
+        last = std::move(next);
+        return settled;
+    });
+    return last;
+}
+
+std::string SaveScreenshot(HWND window, const std::string& name)
+{
+    return Picture(window).Save(name);
+}
+
+RECT RectInWindow(HWND child)
+{
+    RECT rect, window;
+    GetWindowRect(child, &rect);
+    GetWindowRect(GetAncestor(child, GA_ROOT), &window);
+    OffsetRect(&rect, -window.left, -window.top);
+    return rect;
 }
 
 } // namespace e2e

@@ -76,6 +76,7 @@ std::string ToCodePage932(const std::string& text, UINT codePage);
 // Real key presses and pointer moves on the X display, as a person makes them:
 // they reach whichever window has the focus or lies under the pointer.
 bool XdoTool(const std::string& arguments);
+
 // Memory inside another process, for messages whose replies go through a pointer.
 class RemoteBuffer {
 public:
@@ -85,9 +86,11 @@ public:
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
     bool Valid() const { return address != nullptr; }
-    char* Address(SIZE_T offset = 0) const { return static_cast<char*>(address) + offset; }
+    char* At(SIZE_T offset = 0) const { return static_cast<char*>(address) + offset; }
+    LPARAM Param(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
     bool Write(SIZE_T offset, const void* bytes, SIZE_T size) const;
     bool Read(SIZE_T offset, void* bytes, SIZE_T size) const;
+    std::string ReadText(SIZE_T offset, SIZE_T capacity) const;
 
 private:
     HANDLE process;
@@ -96,6 +99,9 @@ private:
 
 // Text of a status bar pane of another process (the reply buffer lives in that process).
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
+// A list view of another process: its item text, and selecting one item alone.
+std::string ListViewText(const Process& process, HWND listView, int item, int subItem);
+void SelectListViewItem(const Process& process, HWND listView, int item);
 
 // Every row of a report list view of another process, its columns joined by "|".
 std::vector<std::string> ListViewRows(const Process& process, HWND list, int columns);
@@ -106,15 +112,49 @@ RECT ListViewRowRect(const Process& process, HWND list, int row);
 std::string MessageBoxText(HWND box);
 // Presses a button of a dialog or message box by its id (IDOK, IDYES, ...).
 void PressButton(HWND dialog, int id);
+// Clicks a check box or a button that opens no window, and waits until the dialog has handled it.
+void Click(HWND dialog, int id);
 HWND DialogItem(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
-// Presses a button and returns once its command has run; for buttons that open no window.
-void ClickButton(HWND dialog, int id);
+// The window that has the keyboard focus in the thread that owns the window.
+HWND FocusOf(HWND window);
+// Whether the control gets the focus once the dialog is the active window
+// (a window of a test running beside this one may hold the activation).
+bool FocusComesTo(HWND dialog, int id);
 
 // Types a path into the system file picker and presses its OK button.
 bool ChooseInFilePicker(HWND picker, const std::string& path);
 
+// Sets the colour in the system colour picker and presses its OK button.
+bool ChooseInColorPicker(HWND picker, COLORREF color);
+
+// What is on screen inside a window, pending paints done first.
+class Picture {
+public:
+    explicit Picture(HWND window);
+    int Width() const { return width; }
+    int Height() const { return height; }
+    // x and y from the window's top left corner.
+    COLORREF At(int x, int y) const;
+    // Whether any pixel of the rectangle (window coordinates) has exactly the colour.
+    bool Has(const RECT& rect, COLORREF color) const;
+    bool operator==(const Picture& other) const { return pixels == other.pixels; }
+    // Writes a 24-bit BMP into the build's screenshot folder and returns its path.
+    std::string Save(const std::string& name) const;
+
+private:
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+    // Bottom-up rows of blue, green, red bytes, as a BMP keeps them.
+    std::vector<char> pixels;
+};
+
+// The picture once the window's painting has settled: two captures in a row agree.
+Picture SettledPicture(HWND window);
 // Saves what is on screen inside the window as a 24-bit BMP in the build's screenshot folder.
 std::string SaveScreenshot(HWND window, const std::string& name);
+// A child's rectangle in the coordinates of a picture of its top-level window.
+RECT RectInWindow(HWND child);
 
 } // namespace e2e

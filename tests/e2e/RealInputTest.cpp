@@ -149,6 +149,20 @@ TEST(Typing, KeypadKeysAssignedToLettersTypeThem)
     EXPECT_TRUE(file.SavedAs("\xCE"));
 }
 
+TEST(Typing, KeypadKeyAssignedInTheOptionsTypesItsLetterAtOnce)
+{
+    EditedFile file(std::string(1, '\0'));
+    HWND dialog = file.editor.OpenDialog(ID_SETTING_OPTION);
+    ASSERT_NE(dialog, nullptr);
+    const int plusRow = 4;
+    SendDlgItemMessageA(dialog, IDC_OPTION_FIRSTNUMPAD + 2, CB_SETCURSEL, plusRow, 0);
+    e2e::PressButton(dialog, IDOK);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(dialog); }));
+    SetForegroundWindow(file.editor.frame);
+    file.Keys("KP_Add KP_Add");
+    EXPECT_TRUE(file.SavedAs("\xCC"));
+}
+
 TEST(Keyboard, ControlShortcutRunsItsCommand)
 {
     Editor editor;
@@ -193,4 +207,33 @@ TEST(Keyboard, F1OpensTheHelpAndTheEditorGoesOn)
     EXPECT_NE(editor.process->WaitTopWindow("HH Parent"), nullptr);
     editor.Command(ID_EDIT_READONLY);
     EXPECT_EQ(editor.Pane(2), "編集禁止");
+}
+
+TEST(Keyboard, ShortcutsChangedInTheDialogApplyAtOnce)
+{
+    Editor editor;
+    HWND dialog = editor.OpenDialog(ID_SETTING_KEY);
+    ASSERT_NE(dialog, nullptr);
+    HWND commands = e2e::DialogItem(dialog, IDC_KEY_COMMANDS);
+    const int fileNewRow = 0;
+    const int editReadOnlyRow = 21;
+    e2e::SelectListViewItem(*editor.process, commands, fileNewRow);
+    e2e::Click(dialog, IDC_KEY_CLEAR);
+    e2e::SelectListViewItem(*editor.process, commands, editReadOnlyRow);
+    e2e::Click(dialog, IDC_KEY_SHIFT);
+    e2e::Click(dialog, IDC_KEY_CTRL);
+    const int letterR = 15 + ('R' - 'A');
+    SendDlgItemMessageA(dialog, IDC_KEY_NAMES, LB_SETCURSEL, letterR, 0);
+    e2e::Click(dialog, IDC_KEY_ASSIGN);
+    e2e::PressButton(dialog, IDOK);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(dialog); }));
+
+    SetForegroundWindow(editor.frame);
+    PressChord({VK_CONTROL, 'N'});
+    PressChord({VK_CONTROL, VK_SHIFT, 'R'});
+    EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Pane(2) == "編集禁止"; }));
+    EXPECT_EQ(editor.Caption(), "ZORIX Binary Editor");
+    ASSERT_TRUE(editor.Close());
+    EXPECT_EQ(editor.Setting("Accelerators", "FileNew"), "");
+    EXPECT_EQ(editor.Setting("Accelerators", "EditReadOnly"), "Shift+Ctrl+R");
 }

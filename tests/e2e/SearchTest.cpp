@@ -53,7 +53,7 @@ void TypeSearch(HWND dialog, const std::string& text, int modeButton)
 unsigned long Search(const Editor& editor, HWND dialog, const std::string& text, int modeButton, int searchButton)
 {
     TypeSearch(dialog, text, modeButton);
-    e2e::ClickButton(dialog, searchButton);
+    e2e::Click(dialog, searchButton);
     return editor.Caret();
 }
 
@@ -79,7 +79,7 @@ std::string MessageAfter(const Editor& editor, WORD command)
 
 unsigned long CaretAfterClick(const Editor& editor, HWND dialog, int button)
 {
-    e2e::ClickButton(dialog, button);
+    e2e::Click(dialog, button);
     return editor.Caret();
 }
 
