@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+using namespace std::string_literals;
+
+#include "document/ClipboardText.h"
+#include "document/Document.h"
+
+namespace {
+
+std::string Bytes(const Document& document)
+{
+    return std::string(reinterpret_cast<const char*>(document.data), document.size);
+}
+
+void Fill(Document& document, const std::string& bytes)
+{
+    ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
+    std::memcpy(document.data, bytes.data(), bytes.size());
+}
+
+void Paste(Document& document, uint32_t position, const std::string& text, bool insert)
+{
+    ASSERT_TRUE(document.PasteText(position, text.c_str(), text.size(), insert));
+}
+
+void UndoOnce(Document& document)
+{
+    uint32_t position = 0;
+    ASSERT_TRUE(document.Undo(position));
+}
+
+} // namespace
+
+TEST(ClipboardText, EveryByteAsTwoUpperCaseDigits)
+{
+    unsigned char bytes[256];
+    std::string expected;
+    for (int value = 0; value < 256; ++value) {
+        bytes[value] = static_cast<unsigned char>(value);
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02X", value);
+        expected += pair;
+    }
+    std::string text(2 * 256 + 1, '?');
+    FormatHexText(bytes, 256, &text[0]);
+    EXPECT_EQ(text, expected + '\0');
+}
+
+// Clean digits take a shortcut; every pair, clean or not, must convert
+// exactly as the C library converts it.
+TEST(ClipboardText, EveryPairConvertsAsStrtoul)
+{
+    std::string text;
+    for (int first = 0; first < 256; ++first)
+        for (int second = 0; second < 256; ++second)
+            text += {static_cast<char>(first), static_cast<char>(second)};
+    std::string bytes(65536, '\0');
+    ParseHexText(text.data(), 65536, reinterpret_cast<unsigned char*>(&bytes[0]));
+    for (size_t j = 0; j < 65536; ++j) {
+        const char pair[3] = {text[2 * j], text[2 * j + 1], '\0'};
+        ASSERT_EQ(static_cast<unsigned char>(bytes[j]), std::strtoul(pair, nullptr, 16) & 0xFF)
+            << "pair " << std::hex << j;
+    }
+    EXPECT_EQ(PairValue(" 4"), 0x04);
+    EXPECT_EQ(PairValue("-1"), 0xFF);
+    EXPECT_EQ(PairValue("G4"), 0x00);
+    EXPECT_EQ(PairValue("4G"), 0x04);
+}
+
+TEST(ClipboardPaste, OverwritesInPlaceAndKeepsTheSize)
+{
+    Document document;
+    Fill(document, "wxyz");
+    Paste(document, 0, "4a42", false);
+    EXPECT_EQ(Bytes(document), "JByz");
+    UndoOnce(document);
+    EXPECT_EQ(Bytes(document), "wxyz");
+}
+
+TEST(ClipboardPaste, OverwritePastTheEndGrowsAndOneUndoRestoresTheTail)
+{
+    Document document;
+    Fill(document, "ab");
+    Paste(document, 1, "414243", false);
+    EXPECT_EQ(Bytes(document), "aABC");
+    EXPECT_EQ(document.undoRecords.back().kind, Extended);
+    UndoOnce(document);
+    EXPECT_EQ(Bytes(document), "ab");
+
+    Paste(document, 2, "4142", false);
+    EXPECT_EQ(Bytes(document), "abAB");
+    UndoOnce(document);
+    EXPECT_EQ(Bytes(document), "ab");
+}
+
+TEST(ClipboardPaste, InsertsAtThePositionAndOneUndoRemovesThem)
+{
+    Document document;
+    Fill(document, "ab");
+    Paste(document, 1, "414243", true);
+    EXPECT_EQ(Bytes(document), "aABCb");
+    EXPECT_EQ(document.undoRecords.size(), 1u);
+    UndoOnce(document);
+    EXPECT_EQ(Bytes(document), "ab");
+}
+
+// The text is not cleaned: blanks and line breaks fall inside pairs, and a
+// last single character is left over.
+TEST(ClipboardPaste, TakesAnyTextPairByPair)
+{
+    Document document;
+    Paste(document, 0, "41 42", true);
+    EXPECT_EQ(Bytes(document), "A\x04");
+    Paste(document, 2, "-1\r\n7", true);
+    EXPECT_EQ(Bytes(document), "A\x04\xFF\x00"s);
+}
+
+TEST(ClipboardPaste, OneCharacterWritesNothingButIsAStep)
+{
+    for (bool insert : {false, true}) {
+        Document document;
+        Fill(document, "ab");
+        Paste(document, 1, "4", insert);
+        EXPECT_EQ(Bytes(document), "ab");
+        EXPECT_EQ(document.undoRecords.size(), 1u);
+    }
+}
+
+TEST(ClipboardPaste, GrowthWithoutMemoryChangesAndRecordsNothing)
+{
+    Document document;
+    Fill(document, "abc");
+    EXPECT_FALSE(document.MakeRoomToWrite(1, 0xFFFFFFF0u, false));
+    EXPECT_FALSE(document.MakeRoomToWrite(1, 0xFFFFFFFFu, false));
+    EXPECT_FALSE(document.MakeRoomToWrite(1, 0xFFFFFFF0u, true));
+    EXPECT_EQ(Bytes(document), "abc");
+    EXPECT_TRUE(document.undoRecords.empty());
+    EXPECT_FALSE(document.modified);
+}
