@@ -69,6 +69,10 @@ public:
 
     // Commands on the bytes.
     RefreshCode EditUndo();
+    RefreshCode EditCut();
+    RefreshCode EditCopy();
+    RefreshCode EditPaste();
+    RefreshCode EditSelectAll();
 
     // Painting: everything the view shows is drawn here.
     enum CaretMark { CurrentCaretMark, PreviousCaretMark };

@@ -254,6 +254,56 @@ bool XdoTool(const std::string& arguments)
     return RunHostProgram("/usr/bin/xdotool " + arguments);
 }
 
+namespace {
+
+// A file of the host's /tmp, which Wine shows as Z:\tmp.
+struct HostFile {
+    HostFile()
+    {
+        static unsigned counter = 0;
+        name = "zorix-e2e-" + std::to_string(GetCurrentProcessId()) + "-clip" + std::to_string(counter++);
+        hostPath = "/tmp/" + name;
+        windowsPath = "Z:\\tmp\\" + name;
+    }
+    ~HostFile() { DeleteFileA(windowsPath.c_str()); }
+    std::string name, hostPath, windowsPath;
+};
+
+} // namespace
+
+bool SetHostClipboard(const std::string& text)
+{
+    HostFile file;
+    std::ofstream(file.windowsPath, std::ios::binary) << text;
+    // xclip stays to serve the text until another program takes the
+    // clipboard; it must not hold the test's output open meanwhile.
+    return RunHostProgram("/usr/bin/xclip -selection clipboard -i < " + file.hostPath + " > /dev/null 2>&1") &&
+           WaitUntil([&] { return ClipboardText() == text; });
+}
+
+std::string HostClipboard()
+{
+    HostFile file;
+    if (!RunHostProgram("/usr/bin/xclip -selection clipboard -o > " + file.hostPath))
+        return "<xclip failed>";
+    std::ifstream in(file.windowsPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ClipboardText()
+{
+    if (!OpenClipboard(nullptr))
+        return "<not open>";
+    std::string text = "<none>";
+    HANDLE handle = GetClipboardData(CF_TEXT);
+    if (const char* locked = handle ? static_cast<const char*>(GlobalLock(handle)) : nullptr) {
+        text = locked;
+        GlobalUnlock(handle);
+    }
+    CloseClipboard();
+    return text;
+}
+
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;
