@@ -1,6 +1,7 @@
 #include "document/ClipboardText.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -31,6 +32,24 @@ std::array<signed char, 256> MakeDigitValues()
 }
 
 } // namespace
+
+// Four bytes at a time: the library's strnlen goes byte by byte, which over
+// hundreds of MiB of text costs as much as converting it.
+size_t TextLength(const char* text, size_t limit)
+{
+    size_t length = 0;
+    while (length < limit && reinterpret_cast<uintptr_t>(text + length) % 4 != 0 && text[length])
+        ++length;
+    for (uint32_t word; limit - length >= 4; length += 4) {
+        std::memcpy(&word, text + length, 4);
+        const bool hasZeroByte = ((word - 0x01010101u) & ~word & 0x80808080u) != 0;
+        if (hasZeroByte)
+            break;
+    }
+    while (length < limit && text[length])
+        ++length;
+    return length;
+}
 
 void FormatHexText(const unsigned char* bytes, size_t count, char* text)
 {

@@ -4,6 +4,10 @@
 // Bytes travel through the clipboard as text: two upper-case hexadecimal
 // digits per byte, no separators. Reading accepts any text, pair by pair.
 
+// The length of text up to its NUL, but at most limit: a text that another
+// program put on the clipboard need not end inside its block.
+size_t TextLength(const char* text, size_t limit);
+
 // Writes the 2 * count digits of the bytes and a NUL after them.
 void FormatHexText(const unsigned char* bytes, size_t count, char* text);
 

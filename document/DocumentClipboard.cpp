@@ -1,6 +1,4 @@
 // Copying bytes out as hexadecimal text and pasting such text back in.
-#include <cstring>
-
 #include "app/FrameWindow.h"
 #include "document/ClipboardText.h"
 #include "document/Document.h"
@@ -31,9 +29,7 @@ PasteOutcome PasteOpenClipboard(Document& document, uint32_t position, bool inse
     const char* text = static_cast<const char*>(GlobalLock(handle));
     if (!text)
         return PasteOutcome::Unreadable;
-    // Another program's text need not end inside its block.
-    size_t length = strnlen(text, GlobalSize(handle));
-    bool pasted = document.PasteText(position, text, length, insert);
+    bool pasted = document.PasteText(position, text, TextLength(text, GlobalSize(handle)), insert);
     GlobalUnlock(handle);
     return pasted ? PasteOutcome::Done : PasteOutcome::NoMemory;
 }

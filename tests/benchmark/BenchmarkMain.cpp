@@ -7,5 +7,6 @@ int main()
     BenchmarkRepaint();
     BenchmarkLoadAndSave();
     BenchmarkEditing();
+    BenchmarkClipboard();
     return 0;
 }

@@ -4,3 +4,4 @@
 void BenchmarkRepaint();
 void BenchmarkLoadAndSave();
 void BenchmarkEditing();
+void BenchmarkClipboard();

@@ -51,6 +51,20 @@ TEST(ClipboardText, EveryByteAsTwoUpperCaseDigits)
     EXPECT_EQ(text, expected + '\0');
 }
 
+// Whatever the alignment, the terminator's place and the limit.
+TEST(ClipboardText, TextLengthStopsAtTheTerminatorOrTheLimit)
+{
+    char text[40];
+    for (size_t start = 0; start < 4; ++start)
+        for (size_t terminator = start; terminator < sizeof text; ++terminator)
+            for (size_t limit = 0; limit <= sizeof text - start; ++limit) {
+                std::memset(text, '4', sizeof text);
+                text[terminator] = '\0';
+                ASSERT_EQ(TextLength(text + start, limit), strnlen(text + start, limit))
+                    << start << " " << terminator << " " << limit;
+            }
+}
+
 // Clean digits take a shortcut; every pair, clean or not, must convert
 // exactly as the C library converts it.
 TEST(ClipboardText, EveryPairConvertsAsStrtoul)
@@ -129,6 +143,15 @@ TEST(ClipboardPaste, OneCharacterWritesNothingButIsAStep)
         EXPECT_EQ(Bytes(document), "ab");
         EXPECT_EQ(document.undoRecords.size(), 1u);
     }
+}
+
+// Two characters a byte and a NUL would not fit the address space; the
+// clipboard is left alone.
+TEST(ClipboardCopy, TextTooLargeForMemoryIsRefused)
+{
+    Document document;
+    EXPECT_FALSE(document.CopyToClipboard(0, 0x80000000u));
+    EXPECT_FALSE(document.CopyToClipboard(0, 0x7FFFFFFFu));
 }
 
 TEST(ClipboardPaste, GrowthWithoutMemoryChangesAndRecordsNothing)
