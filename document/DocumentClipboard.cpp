@@ -96,8 +96,9 @@ bool Document::PasteFromClipboard(uint32_t position)
 
 bool Document::PasteText(uint32_t position, const char* text, size_t length, bool insert)
 {
-    size_t pairs = length / 2;
-    if (pairs > UINT32_MAX || !MakeRoomToWrite(position, static_cast<uint32_t>(pairs), insert))
+    // A text in a 32-bit address space has fewer than 2^32 pairs.
+    uint32_t pairs = static_cast<uint32_t>(length / 2);
+    if (!MakeRoomToWrite(position, pairs, insert))
         return false;
     ParseHexText(text, pairs, data + position);
     return true;

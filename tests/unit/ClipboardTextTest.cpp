@@ -5,8 +5,6 @@
 #include <cstring>
 #include <string>
 
-using namespace std::string_literals;
-
 #include "document/ClipboardText.h"
 #include "document/Document.h"
 
@@ -86,62 +84,38 @@ TEST(ClipboardText, EveryPairConvertsAsStrtoul)
     EXPECT_EQ(PairValue("4G"), 0x04);
 }
 
-TEST(ClipboardPaste, OverwritesInPlaceAndKeepsTheSize)
+// Each paste is one step, and undoing it gives back the bytes before it. The
+// text is not cleaned: blanks and line breaks fall inside pairs, and a last
+// single character is left over.
+TEST(ClipboardPaste, WritesThePairsAsOneStep)
 {
-    Document document;
-    Fill(document, "wxyz");
-    Paste(document, 0, "4a42", false);
-    EXPECT_EQ(Bytes(document), "JByz");
-    UndoOnce(document);
-    EXPECT_EQ(Bytes(document), "wxyz");
-}
-
-TEST(ClipboardPaste, OverwritePastTheEndGrowsAndOneUndoRestoresTheTail)
-{
-    Document document;
-    Fill(document, "ab");
-    Paste(document, 1, "414243", false);
-    EXPECT_EQ(Bytes(document), "aABC");
-    EXPECT_EQ(document.undoRecords.back().kind, Extended);
-    UndoOnce(document);
-    EXPECT_EQ(Bytes(document), "ab");
-
-    Paste(document, 2, "4142", false);
-    EXPECT_EQ(Bytes(document), "abAB");
-    UndoOnce(document);
-    EXPECT_EQ(Bytes(document), "ab");
-}
-
-TEST(ClipboardPaste, InsertsAtThePositionAndOneUndoRemovesThem)
-{
-    Document document;
-    Fill(document, "ab");
-    Paste(document, 1, "414243", true);
-    EXPECT_EQ(Bytes(document), "aABCb");
-    EXPECT_EQ(document.undoRecords.size(), 1u);
-    UndoOnce(document);
-    EXPECT_EQ(Bytes(document), "ab");
-}
-
-// The text is not cleaned: blanks and line breaks fall inside pairs, and a
-// last single character is left over.
-TEST(ClipboardPaste, TakesAnyTextPairByPair)
-{
-    Document document;
-    Paste(document, 0, "41 42", true);
-    EXPECT_EQ(Bytes(document), "A\x04");
-    Paste(document, 2, "-1\r\n7", true);
-    EXPECT_EQ(Bytes(document), "A\x04\xFF\x00"s);
-}
-
-TEST(ClipboardPaste, OneCharacterWritesNothingButIsAStep)
-{
-    for (bool insert : {false, true}) {
+    struct Case {
+        std::string bytes;
+        uint32_t position;
+        std::string text;
+        bool insert;
+        std::string expected;
+        UndoKind kind;
+    };
+    const Case cases[] = {
+        {"wxyz", 0, "4a42", false, "JByz", Overwritten},
+        {"ab", 1, "414243", false, "aABC", Extended},
+        {"ab", 2, "4142", false, "abAB", Extended},
+        {"ab", 1, "414243", true, "aABCb", Inserted},
+        {"", 0, "41 42", true, "A\x04", Inserted},
+        {"ab", 1, "-1\r\n7", false, std::string("a\xFF\0", 3), Extended},
+        {"ab", 1, "4", false, "ab", Overwritten},
+        {"ab", 1, "4", true, "ab", Inserted},
+    };
+    for (const Case& c : cases) {
         Document document;
-        Fill(document, "ab");
-        Paste(document, 1, "4", insert);
-        EXPECT_EQ(Bytes(document), "ab");
-        EXPECT_EQ(document.undoRecords.size(), 1u);
+        Fill(document, c.bytes);
+        Paste(document, c.position, c.text, c.insert);
+        EXPECT_EQ(Bytes(document), c.expected) << c.text;
+        ASSERT_EQ(document.undoRecords.size(), 1u) << c.text;
+        EXPECT_EQ(document.undoRecords.back().kind, c.kind) << c.text;
+        UndoOnce(document);
+        EXPECT_EQ(Bytes(document), c.bytes) << c.text;
     }
 }
 
