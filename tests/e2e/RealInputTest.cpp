@@ -149,16 +149,6 @@ TEST(Typing, KeypadKeysAssignedToLettersTypeThem)
     EXPECT_TRUE(file.SavedAs("\xCE"));
 }
 
-TEST(Keyboard, CutAndPasteWithTheirShortcuts)
-{
-    EditedFile file("ab");
-    file.Keys("ctrl+a ctrl+x");
-    EXPECT_TRUE(file.SavedAs(""));
-    file.Keys("ctrl+v ctrl+v");
-    EXPECT_TRUE(file.SavedAs("ab"));
-    EXPECT_EQ(e2e::HostClipboard(), "6162");
-}
-
 TEST(Keyboard, ControlShortcutRunsItsCommand)
 {
     Editor editor;
