@@ -28,6 +28,11 @@ RefreshCode FrameWindow::OpenCommand()
     PathBuffer path = {};
     if (!ChooseFileName(hwndFrame, path, false))
         return RedrawNothing;
+    return OpenAsDocument(path);
+}
+
+RefreshCode FrameWindow::OpenAsDocument(const char* path)
+{
     if (!StartNewDocument())
         return RedrawNothing;
     if (theDocument.Load(path))

@@ -47,16 +47,37 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return theView.EditPaste();
     case ID_EDIT_SELECTALL:
         return theView.EditSelectAll();
+    case ID_EDIT_FIND:
+        return EditFind();
+    case ID_EDIT_FINDPREV:
+        return EditFindAgain(SearchBackward);
+    case ID_EDIT_FINDNEXT:
+        return EditFindAgain(SearchForward);
+    case ID_EDIT_COMPARE:
+        return EditCompare();
+    case ID_EDIT_MARK:
+        return theView.ToggleMark();
+    case ID_EDIT_MARKPREV:
+        return theView.GoToMark(false);
+    case ID_EDIT_MARKNEXT:
+        return theView.GoToMark(true);
+    case ID_EDIT_SUM:
+        return theView.ShowByteSum();
     case ID_EDIT_HEAD:
         return theView.GoToOffset(0);
     case ID_EDIT_LAST:
         return theView.GoToOffset(0xFFFFFFFF);
+    case ID_EDIT_JUMP:
+        return EditJump();
     case ID_EDIT_READONLY:
         return EditReadOnly();
     case ID_VIEW_TOOLBAR:
         return ToggleBar(ID_VIEW_TOOLBAR, hwndToolBar);
     case ID_VIEW_STATUSBAR:
         return ToggleBar(ID_VIEW_STATUSBAR, hwndStatusBar);
+    case ID_VIEW_CALC:
+        StartCalculator();
+        return RedrawNothing;
     case ID_SETTING_FONT:
         return SettingFont();
     case ID_NEXT_CHARCODE:
@@ -73,6 +94,12 @@ RefreshCode FrameWindow::OnCommand(WORD id)
     case ID_SETTING_BENDIAN:
         SetByteOrder(id - ID_SETTING_LENDIAN);
         return ByteOrderChanged();
+    case ID_HELP_FINDER:
+        ShowHelp();
+        return RedrawNothing;
+    case ID_HELP_ABOUT:
+        ShowAbout();
+        return RedrawNothing;
     default:
         return OpenRecentFile(id);
     }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "keys/KeyTable.h"
+#include "search/PatternScan.h"
 #include "settings/RecentFileList.h"
 #include "view/RefreshCode.h"
 
@@ -77,14 +78,26 @@ public:
     RefreshCode OpenRecentFile(UINT id);
     void ClearRecentFiles();
 
+    // Frame commands: a file dropped on the frame, help, calculator and about box.
+    RefreshCode OnDropFiles(HDROP drop);
+    void ShowHelp();
+    void StartCalculator();
+    void ShowAbout();
+
 private:
     HMENU FileMenu() const;
     void RememberRecentFile(const char* path);
     // Asks about unsaved changes, then empties the document and the view.
     bool StartNewDocument();
+    // Opens path in place of the document, unless the user keeps the unsaved changes.
+    RefreshCode OpenAsDocument(const char* path);
     RefreshCode FileNew();
     RefreshCode FileOpen();
     RefreshCode EditReadOnly();
+    RefreshCode EditFind();
+    RefreshCode EditFindAgain(SearchDirection direction);
+    RefreshCode EditCompare();
+    RefreshCode EditJump();
     RefreshCode ToggleBar(WORD id, HWND bar);
     RefreshCode SettingFont();
     RefreshCode CharCodeChanged();

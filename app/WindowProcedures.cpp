@@ -29,6 +29,10 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         theView.Refresh(RedrawNothing);
         return 0;
     }
+    case WM_HELP:
+        theFrame.ShowHelp();
+        theView.Refresh(RedrawNothing);
+        return 0;
     case WM_COMMAND:
         theView.Refresh(theFrame.OnCommand(LOWORD(wParam)));
         return 0;
@@ -47,6 +51,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_CHAR:
         theView.Refresh(theView.OnChar(wParam));
+        return 0;
+    case WM_DROPFILES:
+        theView.Refresh(theFrame.OnDropFiles(reinterpret_cast<HDROP>(wParam)));
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);

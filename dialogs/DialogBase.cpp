@@ -1,5 +1,9 @@
 #include "dialogs/DialogBase.h"
 
+#include <string>
+
+#include "document/PathText.h"
+
 DialogBase* CurrentDialog = nullptr;
 
 int DialogBase::Run(HWND owner)
@@ -29,6 +33,14 @@ void DialogBase::OnOK()
 INT_PTR DialogBase::OnPaint()
 {
     return 0;
+}
+
+void DialogBase::ReadItemText(int id, char* out, size_t size) const
+{
+    HWND item = GetDlgItem(hwnd, id);
+    std::string text(GetWindowTextLengthA(item) + 1, '\0');
+    GetWindowTextA(item, &text[0], static_cast<int>(text.size()));
+    CopyWholeChars(out, size, text.c_str());
 }
 
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -20,6 +20,10 @@ public:
 
     HWND hwnd = nullptr;
     WORD templateId;
+
+protected:
+    // The control's text cut to whole characters that fit size - 1 bytes.
+    void ReadItemText(int id, char* out, size_t size) const;
 };
 
 // The dialog being run; one editor dialog is open at a time.

@@ -82,3 +82,6 @@ private:
 };
 
 extern const char untitledName[];
+// Why a file could not be read; the system's reason follows.
+extern const char cannotOpenMessage[];
+extern const char cannotReadMessage[];

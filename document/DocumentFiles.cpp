@@ -1,6 +1,8 @@
 // Loading and saving the document whole. A file handle lives only inside one
 // load or save; nothing is reported as done unless every byte was moved.
 #include "app/FrameWindow.h"
+#include "app/WaitCursor.h"
+#include "document/BlockTransfer.h"
 #include "document/Document.h"
 #include "document/PathText.h"
 
@@ -9,54 +11,28 @@ namespace {
 // Large blocks keep each system call within what every platform version accepts.
 const DWORD transferBlock = 64u << 20;
 
-const char cannotOpenMessage[] = "ファイルが開けません。\r\n";
 const char tooLargeMessage[] = "ファイルが大きすぎるため開けません。";
 const char noMemoryMessage[] = "メモリが足りないため、ファイルを開けません。";
-const char cannotReadMessage[] = "ファイルを最後まで読み込めませんでした。\r\n";
 const char cannotSaveMessage[] = "ファイルを保存できませんでした。\r\n";
-
-// Shows the wait cursor while it lives.
-class WaitCursor {
-public:
-    WaitCursor() : previous(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR previous;
-};
-
-// Moves size bytes in blocks; transfer(offset, length, moved) does one call.
-template <typename Transfer>
-bool TransferInBlocks(uint32_t size, Transfer transfer)
-{
-    uint32_t done = 0;
-    while (done < size) {
-        DWORD length = size - done < transferBlock ? size - done : transferBlock;
-        DWORD moved = 0;
-        if (!transfer(done, length, moved) || moved == 0)
-            return false;
-        done += moved;
-    }
-    return true;
-}
 
 bool ReadWhole(HANDLE file, unsigned char* data, uint32_t size)
 {
-    return TransferInBlocks(size, [&](uint32_t offset, DWORD length, DWORD& moved) {
+    return TransferInBlocks(size, transferBlock, [&](uint32_t offset, DWORD length, DWORD& moved) {
         return ReadFile(file, data + offset, length, &moved, nullptr) != 0;
     });
 }
 
 bool WriteWhole(HANDLE file, const unsigned char* data, uint32_t size)
 {
-    return TransferInBlocks(size, [&](uint32_t offset, DWORD length, DWORD& moved) {
+    return TransferInBlocks(size, transferBlock, [&](uint32_t offset, DWORD length, DWORD& moved) {
         return WriteFile(file, data + offset, length, &moved, nullptr) != 0;
     });
 }
 
 } // namespace
+
+const char cannotOpenMessage[] = "ファイルが開けません。\r\n";
+const char cannotReadMessage[] = "ファイルを最後まで読み込めませんでした。\r\n";
 
 bool Document::Load(const char* path)
 {

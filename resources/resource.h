@@ -4,6 +4,10 @@
 #define IDI_APP 101
 #define IDR_MAINMENU 102
 #define IDB_TOOLBAR 104
+#define IDD_ABOUT 105
+#define IDD_COMPARE 108
+#define IDD_FIND 109
+#define IDD_JUMP 110
 
 #define ID_FILE_EXIT 40001
 #define ID_FILE_NEW 40002
@@ -51,3 +55,26 @@
 #define IDC_VIEW 2000
 #define IDC_TOOLBAR 2001
 #define IDC_STATUSBAR 2002
+
+// The find dialog; its three search buttons are numbered as the search directions.
+#define IDC_FIND_HEAD 1000
+#define IDC_FIND_PREV 1001
+#define IDC_FIND_NEXT 1002
+#define IDC_FIND_TEXT 1018
+#define IDC_FIND_TEXTMODE 1030
+#define IDC_FIND_HEXMODE 1031
+#define IDC_FIND_DECIMALMODE 1032
+
+// The jump dialog.
+#define IDC_JUMP_GO 1000
+#define IDC_JUMP_BACK 1001
+#define IDC_JUMP_FORWARD 1002
+#define IDC_JUMP_ABSOLUTE 1018
+#define IDC_JUMP_RELATIVE 1019
+
+// The compare dialog.
+#define IDC_COMPARE_GO 1000
+#define IDC_COMPARE_LIST 1024
+#define IDC_COMPARE_NAME 1033
+#define IDC_COMPARE_OTHERSIZE 1034
+#define IDC_COMPARE_EDITEDSIZE 1035

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmark under Wine: repaint times of huge files beside a
-# small one, and load and save times beside plain reads and writes.
+# small one, load and save times beside plain reads and writes, find and byte
+# sum beside plain loops, and a file comparison beside the host's cmp -l.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -9,7 +9,7 @@ SUDO=""
 
 packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev googletest
           wine wine32:i386 xvfb x11-utils locales fonts-ipafont-gothic imagemagick liblnk-utils
-          xdotool xclip)
+          xdotool xclip fp-utils libchm-bin)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,9 @@
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 
-stamp=$WINEPREFIX/.zorix-ready
+# The number names the set-up below: raise it whenever the set-up changes, so
+# that a prefix made by an older version is made again.
+stamp=$WINEPREFIX/.zorix-ready-2
 [ -f "$stamp" ] && exit 0
 
 echo "Creating the Wine prefix in $WINEPREFIX"
@@ -13,12 +15,15 @@ export HOME=$HOME_FOR_WINE
 wineboot -i >/dev/null 2>&1
 wineserver -w
 
-# Japanese UI fonts for dialogs, menus and message boxes; a virtual desktop gives
-# the windows drawn frames even without a window manager.
+# Japanese UI fonts for dialogs, menus and message boxes; Wine's own Marlett,
+# which it does not find by itself here, for the symbols of the caption
+# buttons; a virtual desktop gives the windows drawn frames even without a
+# window manager.
+marlett=$(winepath -w /usr/share/wine/fonts/marlett.ttf | sed 's/\\/\\\\/g')
 reg=$(mktemp --suffix=.reg)
 {
   printf '\xff\xfe'
-  iconv -f UTF-8 -t UTF-16LE <<'REG'
+  iconv -f UTF-8 -t UTF-16LE <<REG
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
@@ -27,6 +32,9 @@ Windows Registry Editor Version 5.00
 "MS PGothic"="IPAPGothic"
 "ＭＳ ゴシック"="IPAGothic"
 "ＭＳ Ｐゴシック"="IPAPGothic"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]
+"Marlett (TrueType)"="$marlett"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"

@@ -8,6 +8,7 @@
 #include "document/PathText.h"
 #include "keys/KeyTable.h"
 #include "resources/resource.h"
+#include "settings/OnScreenPlacement.h"
 #include "settings/SettingsFormat.h"
 #include "view/CharCode.h"
 #include "view/DisplayColors.h"
@@ -59,9 +60,9 @@ WINDOWPLACEMENT StoredPlacement(const SettingsFile& file)
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     placement.showCmd = file.Flag("Maximize", false) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    int left = file.Int("PosX", 0);
-    int top = file.Int("PosY", 0);
-    placement.rcNormalPosition = {left, top, left + file.Int("PosW", 560), top + file.Int("PosH", 400)};
+    const RECT stored =
+        StoredRestoredRect(file.Int("PosX", 0), file.Int("PosY", 0), file.Int("PosW", 560), file.Int("PosH", 400));
+    placement.rcNormalPosition = KeepOnWorkAreas(stored, MonitorWorkAreas());
     return placement;
 }
 
@@ -99,7 +100,8 @@ void FrameWindow::LoadSettings()
     WINDOWPLACEMENT placement = StoredPlacement(file);
     SetBarVisible(ID_VIEW_TOOLBAR, file.Flag("ToolBar", true));
     SetBarVisible(ID_VIEW_STATUSBAR, file.Flag("StatusBar", true));
-    theView.CreateDisplayFont(file.Text("FontName", "FixedSys", 32).c_str(), file.Int("FontSize", 14),
+    theView.CreateDisplayFont(file.Text("FontName", "FixedSys", 32).c_str(),
+                              FontSizeFromSetting(file.Int("FontSize", DefaultFontSize)),
                               file.Flag("FontBold", false), file.Flag("FontItalic", false));
     SetWindowPlacement(hwndFrame, &placement);
     ReadColors(file);

@@ -135,6 +135,11 @@ unsigned char FindModeFromSetting(unsigned value)
     return low <= 2 ? static_cast<unsigned char>(low) : 0;
 }
 
+int FontSizeFromSetting(int points)
+{
+    return points >= MinFontPoints && points <= MaxFontPoints ? points : DefaultFontSize;
+}
+
 std::string DefaultCalculatorPath(const char* folder)
 {
     std::string path = folder;

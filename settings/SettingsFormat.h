@@ -5,6 +5,7 @@
 #include <string>
 
 #include "view/DisplayColors.h"
+#include "view/DisplayFont.h"
 
 // Value formats of the settings file, apart from the profile calls that read
 // and write them. Colours are RRGGBB in the file and COLORREF in memory.
@@ -33,6 +34,11 @@ const char* NumpadKeyName(WORD vk);
 
 // Only the low eight bits count; anything above 2 there means text search.
 unsigned char FindModeFromSetting(unsigned value);
+
+// A stored display font size outside the sizes the view offers (0 and
+// negative ones included) means the default, 14 points.
+constexpr int DefaultFontSize = 14;
+int FontSizeFromSetting(int points);
 
 // The folder, a backslash unless it already ends with one, and "CALC.EXE",
 // cut to at most 259 bytes without splitting a double-byte character.

@@ -72,9 +72,11 @@ void SetupDialog::PrepareBoxes()
     }
 }
 
+// A name that is no plain file name would put the shortcut, or delete a file,
+// outside the shell folder; it is treated like a missing one.
 bool SetupDialog::IsOffered(int kind) const
 {
-    return settings.names[kind][0] != '\0';
+    return IsValidShortcutName(settings.names[kind]);
 }
 
 bool SetupDialog::ShortcutPath(int kind, char* out, size_t outSize) const

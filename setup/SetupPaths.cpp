@@ -44,6 +44,11 @@ long LastSingleByte(const char* text, char c)
     return found;
 }
 
+bool IsForbiddenInFileName(unsigned char c)
+{
+    return c < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr;
+}
+
 } // namespace
 
 bool IsLeadByte932(unsigned char c)
@@ -64,6 +69,20 @@ void DropDanglingLeadByte(char* text)
         }
         ++i;
     }
+}
+
+bool IsValidShortcutName(const char* name)
+{
+    if (name[0] == '\0' || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+        return false;
+    for (size_t i = 0; name[i] != '\0'; ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (IsLeadByte932(c) && name[i + 1] != '\0')
+            ++i;
+        else if (IsForbiddenInFileName(c))
+            return false;
+    }
+    return true;
 }
 
 bool EndsWithBackslash(const char* path)

@@ -15,6 +15,12 @@ void DropDanglingLeadByte(char* text);
 // True when the last character (not a trail byte such as the one of "ソ") is "\".
 bool EndsWithBackslash(const char* path);
 
+// A shortcut name is a file name, not a path: false when it is empty, "." or
+// "..", or holds a character no file name can hold (separators and drive
+// colons among them). Trail bytes such as the 0x5C of "表" are no characters
+// of their own.
+bool IsValidShortcutName(const char* name);
+
 // The program's path with its last three characters replaced by "INI".
 bool SettingsPathFor(const char* programPath, char* out, size_t outSize);
 

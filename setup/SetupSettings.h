@@ -13,7 +13,7 @@ extern const ShortcutKind shortcutKinds[ShortcutKindCount];
 
 struct SetupSettings {
     char title[256] = "QUENTAR";
-    char names[ShortcutKindCount][256] = {};  // empty: that kind is not offered
+    char names[ShortcutKindCount][256] = {};  // empty or no file name: that kind is not offered
     char file[260] = {};                      // relative to the program's folder
 };
 

@@ -69,8 +69,11 @@ bool HexView::ChooseDisplayFont()
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = frame->hwndFrame;
     choice.lpLogFont = &description;
-    choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FIXEDPITCHONLY | CF_NOVERTFONTS;
+    // Sizes outside the limits would not come back from the settings file.
+    choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FIXEDPITCHONLY | CF_NOVERTFONTS | CF_LIMITSIZE;
     choice.nFontType = SCREEN_FONTTYPE;
+    choice.nSizeMin = MinFontPoints;
+    choice.nSizeMax = MaxFontPoints;
     if (!ChooseFontA(&choice))
         return false;
     DeleteObject(font);

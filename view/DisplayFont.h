@@ -1,6 +1,11 @@
 #pragma once
 #include <windows.h>
 
+// The point sizes the view offers: each comes back unchanged through the font
+// height at 72 dpi and more, so a stored size reads back as it was written.
+constexpr int MinFontPoints = 1;
+constexpr int MaxFontPoints = 999;
+
 // The logical font the view asks for: a fixed-pitch Shift-JIS font of the
 // given point size at the given vertical dpi.
 LOGFONTA DisplayFontDescription(const char* faceName, int points, bool bold, bool italic, int dpi);

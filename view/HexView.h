@@ -5,6 +5,7 @@
 #include <string>
 
 #include "search/MarkTable.h"
+#include "search/PatternScan.h"
 #include "view/RefreshCode.h"
 
 class FrameWindow;
@@ -73,6 +74,11 @@ public:
     RefreshCode EditCopy();
     RefreshCode EditPaste();
     RefreshCode EditSelectAll();
+    // Find, marks and the byte sum, defined in search/.
+    RefreshCode SearchData(HWND owner, const char* text, unsigned char mode, SearchDirection direction);
+    RefreshCode ToggleMark();
+    RefreshCode GoToMark(bool forward);
+    RefreshCode ShowByteSum();
 
     // Painting: everything the view shows is drawn here.
     enum CaretMark { CurrentCaretMark, PreviousCaretMark };

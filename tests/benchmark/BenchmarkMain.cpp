@@ -8,5 +8,7 @@ int main()
     BenchmarkLoadAndSave();
     BenchmarkEditing();
     BenchmarkClipboard();
+    BenchmarkSearchAndSum();
+    BenchmarkCompare();
     return 0;
 }

@@ -31,4 +31,15 @@ std::string TempPath(const char* name)
     return std::string(folder) + name;
 }
 
+HWND CreateBenchmarkWindow(const char* className, WNDPROC procedure, DWORD style, int width, int height)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, className, "", WS_POPUP | style, 0, 0, width, height, nullptr, nullptr, wc.hInstance,
+                           nullptr);
+}
+
 } // namespace bench

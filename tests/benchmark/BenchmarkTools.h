@@ -2,9 +2,13 @@
 // What every benchmark of the editor measures with.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace bench {
+
+// The size of the large documents the benchmarks measure: 256 MiB.
+constexpr uint32_t hugeSize = 256u << 20;
 
 // Milliseconds from an arbitrary start, at the resolution of the performance counter.
 double Now();
@@ -12,5 +16,7 @@ double Now();
 DWORDLONG UsedAddressSpace();
 // A path in the temporary folder.
 std::string TempPath(const char* name);
+// A top-level pop-up window of a class of its own with the procedure.
+HWND CreateBenchmarkWindow(const char* className, WNDPROC procedure, DWORD style, int width, int height);
 
 } // namespace bench

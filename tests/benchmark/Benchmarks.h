@@ -5,3 +5,5 @@ void BenchmarkRepaint();
 void BenchmarkLoadAndSave();
 void BenchmarkEditing();
 void BenchmarkClipboard();
+void BenchmarkSearchAndSum();
+void BenchmarkCompare();

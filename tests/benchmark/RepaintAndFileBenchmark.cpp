@@ -15,11 +15,11 @@
 
 namespace {
 
+using bench::hugeSize;
 using bench::Now;
 using bench::TempPath;
 using bench::UsedAddressSpace;
 
-const uint32_t hugeSize = 256u << 20;
 const int repaintRounds = 20;
 
 HexView* paintedView = nullptr;
@@ -31,17 +31,6 @@ LRESULT CALLBACK PaintProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-HWND CreatePaintWindow()
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = PaintProcedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ZorixBenchmarkWindow";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr,
-                           wc.hInstance, nullptr);
 }
 
 // Japanese text in Shift-JIS with line breaks and no zero byte.
@@ -118,7 +107,7 @@ void BenchmarkRepaint()
     Document document;
     HexView view;
     view.document = &document;
-    view.window = CreatePaintWindow();
+    view.window = bench::CreateBenchmarkWindow("ZorixBenchmarkWindow", PaintProcedure, WS_VISIBLE, 900, 700);
     paintedView = &view;
     view.CreateDisplayFont("FixedSys", 14, false, false);
     RECT client;

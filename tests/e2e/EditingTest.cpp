@@ -40,7 +40,7 @@ struct ModifiedFile {
 
 } // namespace
 
-TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentAndExit)
+TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentDropAndExit)
 {
     ModifiedFile file;
     ASSERT_TRUE(file.KeepsItsChanges());
@@ -50,6 +50,9 @@ TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentAndExit)
         EXPECT_TRUE(file.editor.StaysWithoutDialog(300)) << command;
         EXPECT_TRUE(file.KeepsItsChanges()) << command;
     }
+    file.editor.DropFiles({file.data.File("other.bin")});
+    EXPECT_EQ(file.editor.AnswerMessage(IDCANCEL), saveQuestion);
+    EXPECT_TRUE(file.KeepsItsChanges());
     EXPECT_EQ(file.data.Read("data.bin"), "abc");
 }
 

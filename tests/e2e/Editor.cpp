@@ -1,6 +1,11 @@
 #include "tests/e2e/Editor.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
+
+#include <sstream>
+
+#include <cstdlib>
 
 namespace e2e {
 
@@ -12,11 +17,12 @@ const int childStatusBarId = 2002;
 
 } // namespace
 
-Editor::Editor(const std::string& arguments, const std::string& settings)
+Editor::Editor(const std::string& arguments, const std::string& settings, const std::string& programName)
+    : programName(programName)
 {
-    std::string exe = folder.CopyProgram("zorix.exe");
+    std::string exe = folder.CopyProgram("zorix.exe", programName);
     if (!settings.empty())
-        folder.Write("zorix.INI", settings);
+        folder.Write(CompanionName("INI"), settings);
     process = std::make_unique<Process>(exe, arguments, folder.Path());
     frame = process->WaitTopWindow("ZORIXBinaryEditorClass");
     view = GetDlgItem(frame, childViewId);
@@ -67,15 +73,26 @@ void Editor::Resize(int width, int height) const
     WaitUntil([&] { return ChildRect(view).right == ClientRect(frame).right; });
 }
 
-std::string Editor::AnswerMessage(int button) const
+std::string Editor::AnswerMessage(int button, HWND overDialog) const
 {
-    HWND box = process->WaitDialog();
+    HWND box = process->WaitDialog(5000, overDialog);
     if (!box)
         return "<no message box>";
     std::string text = MessageBoxText(box);
     PressButton(box, button);
     WaitUntil([&] { return !IsWindow(box); });
     return text;
+}
+
+HWND Editor::OpenDialog(WORD id) const
+{
+    PostCommand(id);
+    return process->WaitDialog();
+}
+
+unsigned long Editor::Caret() const
+{
+    return std::strtoul(Pane(0).c_str(), nullptr, 16);
 }
 
 bool Editor::ChooseFile(const std::string& path) const
@@ -90,6 +107,55 @@ bool Editor::Close() const
 {
     e2e::PostCommand(frame, 40001);
     return process->WaitExit();
+}
+
+void Editor::DropFiles(const std::vector<std::string>& paths) const
+{
+    // A DROPFILES header followed by the ANSI paths, each NUL-terminated, and
+    // one more NUL. The block is fixed memory of the editor's own process, so
+    // its address serves as the drop handle.
+    DROPFILES header = {};
+    header.pFiles = sizeof header;
+    header.pt = {20, 20};
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const std::string& path : paths)
+        block += path + '\0';
+    block += '\0';
+    void* remote = VirtualAllocEx(process->Handle(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process->Handle(), remote, block.data(), block.size(), nullptr);
+    PostMessageA(frame, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+}
+
+std::string Editor::CompanionName(const std::string& extension) const
+{
+    return programName.substr(0, programName.size() - 3) + extension;
+}
+
+std::string SettingsLines(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string line, lines;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines += line + "\n";
+    }
+    return lines;
+}
+
+std::string SettingsValue(const std::string& text, const std::string& section, const std::string& key)
+{
+    std::istringstream in(SettingsLines(text));
+    std::string line;
+    bool inSection = false;
+    while (std::getline(in, line)) {
+        if (line.front() == '[')
+            inSection = line == "[" + section + "]";
+        else if (inSection && line.rfind(key + "=", 0) == 0)
+            return line.substr(key.size() + 1);
+    }
+    return "<missing>";
 }
 
 } // namespace e2e

@@ -2,6 +2,7 @@
 // The editor started in a fresh folder of its own (so it has its own settings file).
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/Harness.h"
 
@@ -10,10 +11,13 @@ namespace e2e {
 class Editor {
 public:
     // settings: the text of the settings file beside the program, none when empty.
-    explicit Editor(const std::string& arguments = "", const std::string& settings = "");
+    // programName: the name the program is copied under, with its extension.
+    explicit Editor(const std::string& arguments = "", const std::string& settings = "",
+                    const std::string& programName = "zorix.exe");
     ~Editor();
 
     TestFolder folder;
+    const std::string programName;
     std::unique_ptr<Process> process;
     HWND frame = nullptr;
     HWND view = nullptr;
@@ -33,14 +37,28 @@ public:
     // Asks the editor to close and waits for the process to end.
     bool Close() const;
     void Resize(int width, int height) const;
-    // Waits for a message box, answers it with the button and returns its text.
-    std::string AnswerMessage(int button) const;
+    // Waits for a message box (over the dialog when one is given), answers it
+    // with the button and returns its text.
+    std::string AnswerMessage(int button, HWND overDialog = nullptr) const;
+    // Queues the command and waits for the dialog it opens.
+    HWND OpenDialog(WORD id) const;
+    // The caret offset, as the status bar shows it.
+    unsigned long Caret() const;
     // Waits for the file picker and chooses the path in it.
     bool ChooseFile(const std::string& path) const;
     // True when no dialog or message box shows up within the time.
     bool StaysWithoutDialog(DWORD timeoutMs = 700) const { return process->WaitDialog(timeoutMs) == nullptr; }
-    std::string SettingsText() const { return folder.Read("zorix.INI"); }
+    // Drops the files on the frame, as the shell does when they are dragged onto it.
+    void DropFiles(const std::vector<std::string>& paths) const;
+    // The file beside the program named after it, with the given extension.
+    std::string CompanionName(const std::string& extension) const;
+    std::string SettingsText() const { return folder.Read(CompanionName("INI")); }
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
 };
+
+// The settings file's lines without carriage returns and blank lines.
+std::string SettingsLines(const std::string& text);
+// The value of a key as the settings file text holds it, or "<missing>".
+std::string SettingsValue(const std::string& text, const std::string& section, const std::string& key);
 
 } // namespace e2e

@@ -1,5 +1,7 @@
 #include "tests/e2e/Harness.h"
 
+#include "tests/common/UnixShell.h"
+
 #include <commctrl.h>
 
 #include <fstream>
@@ -104,9 +106,9 @@ bool TestFolder::Exists(const std::string& name) const
     return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string TestFolder::CopyProgram(const std::string& exeName) const
+std::string TestFolder::CopyProgram(const std::string& exeName, const std::string& targetName) const
 {
-    std::string target = File(exeName);
+    std::string target = File(targetName.empty() ? exeName : targetName);
     CopyFileA((BuildFolder() + exeName).c_str(), target.c_str(), FALSE);
     return target;
 }
@@ -224,69 +226,78 @@ void PostChar(HWND window, char c)
     PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
-// Wine gives no usable handle for a host program, so the shell that runs it
-// leaves a marker file when the program has ended.
-bool RunHostProgram(const std::string& commandLine, DWORD timeoutMs)
+std::string ToCodePage932(const std::string& text, UINT codePage)
 {
-    static unsigned counter = 0;
-    const std::string marker =
-        "/tmp/zorix-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".done";
-    std::string markerPath = "Z:" + marker;
-    for (char& c : markerPath)
-        if (c == '/')
-            c = '\\';
-    std::string line = "/bin/sh -c \"" + commandLine + "; echo > " + marker + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-        return false;
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    bool ended = WaitUntil([&] { return GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                           timeoutMs);
-    DeleteFileA(markerPath.c_str());
-    return ended;
+    std::wstring wide(text.size() + 1, L'\0');
+    MultiByteToWideChar(codePage, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    std::string narrow(wide.size() * 2 + 1, '\0');
+    WideCharToMultiByte(932, 0, wide.c_str(), -1, &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
+    return narrow.c_str();
 }
 
 bool XdoTool(const std::string& arguments)
 {
-    return RunHostProgram("/usr/bin/xdotool " + arguments);
+    return unixshell::Run("xdotool " + arguments, 10000) == 0;
+}
+
+RemoteBuffer::RemoteBuffer(const Process& process, SIZE_T size)
+    : process(process.Handle()), address(VirtualAllocEx(process.Handle(), nullptr, size, MEM_COMMIT, PAGE_READWRITE))
+{
+}
+
+RemoteBuffer::~RemoteBuffer()
+{
+    if (address)
+        VirtualFreeEx(process, address, 0, MEM_RELEASE);
+}
+
+bool RemoteBuffer::Write(SIZE_T offset, const void* bytes, SIZE_T size) const
+{
+    SIZE_T written = 0;
+    return WriteProcessMemory(process, Address(offset), bytes, size, &written) && written == size;
+}
+
+bool RemoteBuffer::Read(SIZE_T offset, void* bytes, SIZE_T size) const
+{
+    SIZE_T read = 0;
+    return ReadProcessMemory(process, Address(offset), bytes, size, &read) && read == size;
 }
 
 namespace {
 
-// A file of the host's /tmp, which Wine shows as Z:\tmp.
-struct HostFile {
-    HostFile()
+// The file through which xclip reads or writes the clipboard's text.
+struct ClipboardFile {
+    ClipboardFile()
     {
+        char folder[MAX_PATH];
+        GetTempPathA(MAX_PATH, folder);
         static unsigned counter = 0;
-        name = "zorix-e2e-" + std::to_string(GetCurrentProcessId()) + "-clip" + std::to_string(counter++);
-        hostPath = "/tmp/" + name;
-        windowsPath = "Z:\\tmp\\" + name;
+        path = std::string(folder) + "zorix-clipboard-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(counter++);
     }
-    ~HostFile() { DeleteFileA(windowsPath.c_str()); }
-    std::string name, hostPath, windowsPath;
+    ~ClipboardFile() { DeleteFileA(path.c_str()); }
+    std::string path;
 };
 
 } // namespace
 
 bool SetHostClipboard(const std::string& text)
 {
-    HostFile file;
-    std::ofstream(file.windowsPath, std::ios::binary) << text;
+    ClipboardFile file;
+    std::ofstream(file.path, std::ios::binary) << text;
     // xclip stays to serve the text until another program takes the
     // clipboard; it must not hold the test's output open meanwhile.
-    return RunHostProgram("/usr/bin/xclip -selection clipboard -i < " + file.hostPath + " > /dev/null 2>&1") &&
+    return unixshell::Run("xclip -selection clipboard -i < '" + unixshell::UnixPath(file.path) + "' > /dev/null 2>&1",
+                          10000) == 0 &&
            WaitUntil([&] { return ClipboardText() == text; });
 }
 
 std::string HostClipboard()
 {
-    HostFile file;
-    if (!RunHostProgram("/usr/bin/xclip -selection clipboard -o > " + file.hostPath))
+    ClipboardFile file;
+    if (unixshell::Run("xclip -selection clipboard -o > '" + unixshell::UnixPath(file.path) + "'", 10000) != 0)
         return "<xclip failed>";
-    std::ifstream in(file.windowsPath, std::ios::binary);
+    std::ifstream in(file.path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -307,22 +318,57 @@ std::string ClipboardText()
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;
-    void* remote = VirtualAllocEx(process.Handle(), nullptr, capacity, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote)
+    RemoteBuffer remote(process, capacity);
+    if (!remote.Valid())
         return "<no remote buffer>";
-    std::string text;
     DWORD_PTR length = 0;
+    char buffer[capacity] = {};
     if (SendMessageTimeoutA(statusBar, SB_GETTEXTLENGTHA, pane, 0, SMTO_ABORTIFHUNG, 5000, &length) &&
         LOWORD(length) < capacity &&
-        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
-                            nullptr)) {
-        char buffer[capacity] = {};
-        SIZE_T read = 0;
-        ReadProcessMemory(process.Handle(), remote, buffer, capacity - 1, &read);
-        text = buffer;
+        SendMessageTimeoutA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote.Address()),
+                            SMTO_ABORTIFHUNG, 5000, nullptr))
+        remote.Read(0, buffer, capacity - 1);
+    return buffer;
+}
+
+std::vector<std::string> ListViewRows(const Process& process, HWND list, int columns)
+{
+    const SIZE_T textCapacity = 256;
+    RemoteBuffer remote(process, sizeof(LVITEMA) + textCapacity);
+    std::vector<std::string> rows;
+    DWORD_PTR count = 0;
+    if (!remote.Valid() ||
+        !SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count))
+        return rows;
+    for (DWORD_PTR row = 0; row < count; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = remote.Address(sizeof item);
+            item.cchTextMax = textCapacity;
+            char text[textCapacity] = {};
+            remote.Write(0, &item, sizeof item);
+            if (SendMessageTimeoutA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote.Address()),
+                                    SMTO_ABORTIFHUNG, 5000, nullptr))
+                remote.Read(sizeof item, text, textCapacity - 1);
+            line += (column ? "|" : "") + std::string(text);
+        }
+        rows.push_back(line);
     }
-    VirtualFreeEx(process.Handle(), remote, 0, MEM_RELEASE);
-    return text;
+    return rows;
+}
+
+RECT ListViewRowRect(const Process& process, HWND list, int row)
+{
+    RECT rect = {};
+    rect.left = LVIR_BOUNDS;
+    RemoteBuffer remote(process, sizeof rect);
+    if (remote.Valid() && remote.Write(0, &rect, sizeof rect) &&
+        SendMessageTimeoutA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote.Address()),
+                            SMTO_ABORTIFHUNG, 5000, nullptr))
+        remote.Read(0, &rect, sizeof rect);
+    return rect;
 }
 
 std::string MessageBoxText(HWND box)
@@ -338,6 +384,18 @@ void PressButton(HWND dialog, int id)
 HWND DialogItem(HWND dialog, int id)
 {
     return GetDlgItem(dialog, id);
+}
+
+void SetItemText(HWND dialog, int id, const std::string& text)
+{
+    SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)),
+                        SMTO_ABORTIFHUNG, 10000, nullptr);
 }
 
 bool ChooseInFilePicker(HWND picker, const std::string& path)

@@ -28,8 +28,9 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
-    // Copies a program of the build into this folder and returns its path.
-    std::string CopyProgram(const std::string& exeName) const;
+    // Copies a file of the build (a program, the help file) into this folder,
+    // under another name when one is given, and returns its path.
+    std::string CopyProgram(const std::string& exeName, const std::string& targetName = "") const;
 
 private:
     std::string path;
@@ -70,11 +71,28 @@ void PostCommand(HWND window, WORD id);
 void PostKey(HWND window, UINT vk);
 void PostChar(HWND window, char c);
 
-// Runs a shell command line of the Linux host and waits for it to end.
-bool RunHostProgram(const std::string& commandLine, DWORD timeoutMs = 10000);
+// Text of another code page (CP_UTF8 for what host programs write) in code page 932.
+std::string ToCodePage932(const std::string& text, UINT codePage);
 // Real key presses and pointer moves on the X display, as a person makes them:
 // they reach whichever window has the focus or lies under the pointer.
 bool XdoTool(const std::string& arguments);
+// Memory inside another process, for messages whose replies go through a pointer.
+class RemoteBuffer {
+public:
+    RemoteBuffer(const Process& process, SIZE_T size);
+    ~RemoteBuffer();
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    bool Valid() const { return address != nullptr; }
+    char* Address(SIZE_T offset = 0) const { return static_cast<char*>(address) + offset; }
+    bool Write(SIZE_T offset, const void* bytes, SIZE_T size) const;
+    bool Read(SIZE_T offset, void* bytes, SIZE_T size) const;
+
+private:
+    HANDLE process;
+    void* address;
+};
 
 // The X11 clipboard through xclip, a program of the host; Wine bridges it to
 // the editor's clipboard. Setting waits until this process sees the text.
@@ -86,11 +104,19 @@ std::string ClipboardText();
 // Text of a status bar pane of another process (the reply buffer lives in that process).
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
 
+// Every row of a report list view of another process, its columns joined by "|".
+std::vector<std::string> ListViewRows(const Process& process, HWND list, int columns);
+// Where a row of a list view of another process lies in the list's client area.
+RECT ListViewRowRect(const Process& process, HWND list, int row);
+
 // The message text of a message box.
 std::string MessageBoxText(HWND box);
 // Presses a button of a dialog or message box by its id (IDOK, IDYES, ...).
 void PressButton(HWND dialog, int id);
 HWND DialogItem(HWND dialog, int id);
+void SetItemText(HWND dialog, int id, const std::string& text);
+// Presses a button and returns once its command has run; for buttons that open no window.
+void ClickButton(HWND dialog, int id);
 
 // Types a path into the system file picker and presses its OK button.
 bool ChooseInFilePicker(HWND picker, const std::string& path);

@@ -183,3 +183,14 @@ TEST(Pointer, ToolbarButtonsShowTheirTooltips)
         return false;
     }));
 }
+
+TEST(Keyboard, F1OpensTheHelpAndTheEditorGoesOn)
+{
+    Editor editor;
+    editor.folder.CopyProgram("zorix.CHM");
+    SetForegroundWindow(editor.frame);
+    PressChord({VK_F1});
+    EXPECT_NE(editor.process->WaitTopWindow("HH Parent"), nullptr);
+    editor.Command(ID_EDIT_READONLY);
+    EXPECT_EQ(editor.Pane(2), "編集禁止");
+}

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/UnixShell.h"
 #include "tests/e2e/Harness.h"
 
 namespace {
@@ -213,6 +214,15 @@ HWND Box(HWND dialog, int kind)
     return e2e::DialogItem(dialog, boxIds[kind]);
 }
 
+// Whether each box, in kind order, can be ticked.
+std::vector<bool> EnabledBoxes(HWND dialog)
+{
+    std::vector<bool> enabled;
+    for (int kind = 0; kind < KindCount; ++kind)
+        enabled.push_back(IsWindowEnabled(Box(dialog, kind)) != FALSE);
+    return enabled;
+}
+
 bool IsTicked(HWND dialog, int kind)
 {
     return SendMessageA(Box(dialog, kind), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -226,63 +236,17 @@ bool Toggle(HWND dialog, int kind)
     return e2e::WaitUntil([&] { return IsTicked(dialog, kind) != before; });
 }
 
-std::wstring Widen(const std::string& text, UINT codePage)
-{
-    std::wstring wide(text.size() + 1, L'\0');
-    MultiByteToWideChar(codePage, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-    return wide.c_str();
-}
-
-// Wine's name for a file in the Unix file system.
-std::wstring UnixPathOf(const std::string& path)
-{
-    FARPROC found = GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name");
-    if (!found)
-        return L"";
-    char*(CDECL * toUnix)(LPCWSTR) = nullptr;
-    std::memcpy(&toUnix, &found, sizeof toUnix);
-    char* unixPath = toUnix(Widen(path, CP_ACP).c_str());
-    if (!unixPath)
-        return L"";
-    std::wstring wide = Widen(unixPath, CP_UTF8);
-    HeapFree(GetProcessHeap(), 0, unixPath);
-    return wide;
-}
-
 // What Debian's lnkinfo, an independent reader of the link format, prints for
-// one shortcut, as code page 932 text. It is a Unix program, which Wine runs
-// as it is but cannot wait for, so its report is read once it stops growing.
+// one shortcut, as code page 932 text.
 std::string LnkInfo(const TestFolder& scratch, const std::string& link)
 {
     static int runs = 0;
-    const std::string reportName = "lnkinfo-" + std::to_string(runs++) + ".txt";
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE report = CreateFileA(scratch.File(reportName).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                CREATE_ALWAYS, 0, nullptr);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = report;
-    startup.hStdError = report;
-    PROCESS_INFORMATION info = {};
-    std::wstring commandLine = L"lnkinfo -c windows-932 \"" + UnixPathOf(link) + L"\"";
-    if (CreateProcessW(L"Z:\\usr\\bin\\lnkinfo", &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &info)) {
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-    CloseHandle(report);
-    std::string text;
-    e2e::WaitUntil([&] {
-        std::string before = scratch.Read(reportName);
-        Sleep(200);
-        text = scratch.Read(reportName);
-        return !text.empty() && text == before;
-    }, 10000);
-    std::wstring wide = Widen(text, CP_UTF8);
-    std::string narrow(wide.size() * 2 + 1, '\0');
-    WideCharToMultiByte(932, 0, wide.c_str(), -1, &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
-    return narrow.c_str();
+    const std::string report = scratch.File("lnkinfo-" + std::to_string(runs++) + ".txt");
+    unixshell::Run("lnkinfo -c windows-932 '" + unixshell::UnixPath(link) + "' > '" + unixshell::UnixPath(report) +
+                   "' 2>&1");
+    std::ifstream in(report, std::ios::binary);
+    return e2e::ToCodePage932(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+                              CP_UTF8);
 }
 
 // The value lnkinfo prints after "label:" (its labels are padded with tabs).
@@ -399,9 +363,7 @@ TEST(SetupProgram, AnEmptyOrMissingNameDisablesItsBoxAndOkLeavesThatFolderAlone)
     WriteBytes(setup.shellFolders.Folder(Startup) + ".lnk", "someone else's");
     HWND dialog = setup.Start();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(IsWindowEnabled(Box(dialog, Desktop)));
-    EXPECT_FALSE(IsWindowEnabled(Box(dialog, Startup)));
-    EXPECT_TRUE(IsWindowEnabled(Box(dialog, SendTo)));
+    EXPECT_EQ(EnabledBoxes(dialog), (std::vector<bool>{false, true, false}));
     EXPECT_FALSE(IsTicked(dialog, Desktop));
     ASSERT_TRUE(Toggle(dialog, SendTo));
     ASSERT_TRUE(setup.Finish(dialog, IDOK));
@@ -485,4 +447,55 @@ TEST(SetupProgram, KindsWithoutAFolderOrAFittingPathAreSkipped)
     ASSERT_TRUE(setup.Finish(dialog, IDOK));
     LinkFacts link = ReadLink(setup.root, setup.Link(Desktop, "ZORIX"));
     EXPECT_EQ(link.target, setup.programFolder + "bin\\エディタ.exe") << "rewritten with a cut target";
+}
+
+TEST(SetupProgram, NamesThatAreNoFileNamesDisableTheirBoxes)
+{
+    // "..\" would lead out of the Desktop folder, "c:d" names a drive; the
+    // trail byte of "表" is a backslash but no separator.
+    SetupProgram setup(Settings("Desktop=..\\Escaped\r\nSendTo=c:d\r\nStartup=表\r\nFile=bin\\エディタ.exe\r\n"));
+    const std::string outside = setup.shellFolders.Folder(Desktop) + "..\\Escaped.lnk";
+    WriteBytes(outside, "someone else's");
+    HWND dialog = setup.Start();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(EnabledBoxes(dialog), (std::vector<bool>{false, false, true}));
+    ASSERT_TRUE(Toggle(dialog, Startup));
+    ASSERT_TRUE(setup.Finish(dialog, IDOK));
+
+    EXPECT_EQ(ReadBytes(outside), "someone else's");
+    DeleteFileA(outside.c_str());
+    EXPECT_TRUE(FilesIn(setup.shellFolders.Folder(SendTo)).empty());
+    EXPECT_EQ(FilesIn(setup.shellFolders.Folder(Startup)), std::vector<std::string>{"表.lnk"});
+}
+
+TEST(Release, UnpackedZipSetsUpItsShortcutAndOpensFiles)
+{
+    TestFolder root;
+    ShellFolderRedirect shellFolders;
+    const std::string folder = root.File("my tools\\");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_EQ(unixshell::Run("cd '" + unixshell::UnixPath(folder) + "' && cmake -E tar xf '" ZORIX_BUILD_DIR
+                             "/zorix-1.07.zip'"),
+              0);
+    const std::string program = folder + "zorix-1.07\\";
+    for (const char* name : {"zorix.exe", "zorix.CHM", "setup.exe", "setup.INI", "readme.txt"})
+        EXPECT_TRUE(Exists(program + name)) << name;
+
+    e2e::Process setup(program + "setup.exe", "", root.Path());
+    HWND dialog = setup.WaitTopWindow("#32770");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(e2e::WindowText(dialog), "ZORIX Binary Editor セットアップ");
+    EXPECT_FALSE(IsWindowEnabled(Box(dialog, Startup)));
+    ASSERT_TRUE(Toggle(dialog, Desktop));
+    e2e::PressButton(dialog, IDOK);
+    ASSERT_TRUE(setup.WaitExit());
+    LinkFacts link = ReadLink(root, shellFolders.Folder(Desktop) + "ZORIX Binary Editor.lnk");
+    EXPECT_EQ(link.target, program + "zorix.exe") << link.report;
+
+    // The editor the shortcut starts opens a file.
+    root.Write("sample.bin", "ZORIX");
+    e2e::Process editor(link.target, "\"" + root.File("sample.bin") + "\"", link.workingFolder);
+    HWND frame = editor.WaitTopWindow("ZORIXBinaryEditorClass");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::WindowText(frame) == "sample.bin - ZORIX Binary Editor"; }));
 }

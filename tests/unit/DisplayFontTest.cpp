@@ -19,8 +19,8 @@ TEST(DisplayFont, DefaultDescriptionAsksForAFixedShiftJisFont)
 
 TEST(DisplayFont, PointSizeSurvivesTheWayThroughTheFontHeight)
 {
-    for (int dpi : {96, 120, 144})
-        for (int points = 6; points <= 72; ++points)
+    for (int dpi : {72, 96, 120, 144, 192})
+        for (int points = MinFontPoints; points <= MaxFontPoints; ++points)
             EXPECT_EQ(PointSizeOfHeight(DisplayFontDescription("x", points, false, false, dpi).lfHeight, dpi), points)
                 << points << " points at " << dpi << " dpi";
 }

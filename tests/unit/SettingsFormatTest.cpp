@@ -71,6 +71,14 @@ TEST(SettingsFormatFindMode, LowEightBitsAbove2MeanText)
     EXPECT_EQ(FindModeFromSetting(0x101), 1);
 }
 
+TEST(SettingsFormatFontSize, SizesTheViewCannotOfferMeanTheDefault)
+{
+    EXPECT_EQ(FontSizeFromSetting(1), 1);
+    EXPECT_EQ(FontSizeFromSetting(999), 999);
+    for (int points : {0, -1, -14, 1000, 2147483647, -2147483647 - 1})
+        EXPECT_EQ(FontSizeFromSetting(points), 14) << points;
+}
+
 TEST(SettingsFormatCalculatorPath, BackslashOnlyWhenMissingAndTrailByte5CIsNone)
 {
     EXPECT_EQ(DefaultCalculatorPath("C:\\WINDOWS"), "C:\\WINDOWS\\CALC.EXE");

@@ -37,6 +37,16 @@ TEST(SetupPaths, TrailBytesThatLookLikeBackslashesAreNoSeparators)
     EXPECT_STREQ(out, "C:\\Desktop\\ZORIX.lnk");
 }
 
+TEST(SetupPaths, ShortcutNamesAreFileNamesNotPaths)
+{
+    // 表 and ソ end in 0x5C, ポ in 0x7C ("|"): whole characters, all valid.
+    for (const char* name : {"ZORIX", "ZORIX で開く", "表", "ソフト", "ポ", "...", ".hidden"})
+        EXPECT_TRUE(IsValidShortcutName(name)) << name;
+    for (const char* name : {"", ".", "..", "..\\..\\Desk", "a/b", "c:d", "a*", "a?", "a\"b", "a<b", "a>b", "a|b",
+                             "tab\there", "\x1F"})
+        EXPECT_FALSE(IsValidShortcutName(name)) << name;
+}
+
 TEST(SetupPaths, PathsThatWouldNotFitAreRefusedNotCut)
 {
     char small[9];

@@ -1,0 +1,86 @@
+#include "settings/OnScreenPlacement.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Distances and sizes can exceed the int range, so they are reckoned wider.
+long long Gap(long long start, long long end, long long areaStart, long long areaEnd)
+{
+    return std::max({areaStart - end, start - areaEnd, 0LL});
+}
+
+double Distance(const RECT& rect, const RECT& area)
+{
+    return std::hypot(static_cast<double>(Gap(rect.left, rect.right, area.left, area.right)),
+                      static_cast<double>(Gap(rect.top, rect.bottom, area.top, area.bottom)));
+}
+
+bool Overlaps(const RECT& rect, const RECT& area)
+{
+    return rect.left < area.right && area.left < rect.right && rect.top < area.bottom && area.top < rect.bottom &&
+           rect.left < rect.right && rect.top < rect.bottom;
+}
+
+// The start that keeps a span of the given length inside the area, nearest to start.
+LONG StartInside(LONG start, long long length, LONG areaStart, LONG areaEnd)
+{
+    return static_cast<LONG>(std::clamp<long long>(start, areaStart, areaEnd - length));
+}
+
+RECT MoveInto(const RECT& rect, const RECT& area)
+{
+    const long long width = std::clamp<long long>(static_cast<long long>(rect.right) - rect.left, 0,
+                                                  static_cast<long long>(area.right) - area.left);
+    const long long height = std::clamp<long long>(static_cast<long long>(rect.bottom) - rect.top, 0,
+                                                   static_cast<long long>(area.bottom) - area.top);
+    const LONG left = StartInside(rect.left, width, area.left, area.right);
+    const LONG top = StartInside(rect.top, height, area.top, area.bottom);
+    return {left, top, static_cast<LONG>(left + width), static_cast<LONG>(top + height)};
+}
+
+LONG SaturatedSum(int start, int length)
+{
+    return static_cast<LONG>(std::clamp<long long>(static_cast<long long>(start) + length, INT_MIN, INT_MAX));
+}
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM collected)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info))
+        reinterpret_cast<std::vector<RECT>*>(collected)->push_back(info.rcWork);
+    return TRUE;
+}
+
+} // namespace
+
+RECT StoredRestoredRect(int left, int top, int width, int height)
+{
+    return {left, top, SaturatedSum(left, width), SaturatedSum(top, height)};
+}
+
+RECT KeepOnWorkAreas(const RECT& rect, const std::vector<RECT>& workAreas)
+{
+    if (workAreas.empty() ||
+        std::any_of(workAreas.begin(), workAreas.end(), [&](const RECT& area) { return Overlaps(rect, area); }))
+        return rect;
+    const RECT& nearest = *std::min_element(workAreas.begin(), workAreas.end(), [&](const RECT& a, const RECT& b) {
+        return Distance(rect, a) < Distance(rect, b);
+    });
+    return MoveInto(rect, nearest);
+}
+
+std::vector<RECT> MonitorWorkAreas()
+{
+    std::vector<RECT> areas;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+    // Workspace coordinates start at the corner of the primary monitor's work area.
+    RECT primary = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &primary, 0);
+    for (RECT& area : areas)
+        OffsetRect(&area, -primary.left, -primary.top);
+    return areas;
+}

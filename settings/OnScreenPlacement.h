@@ -1,0 +1,19 @@
+#pragma once
+// Keeps the frame on a screen when its stored placement lies off every
+// monitor, as one saved while a second monitor was attached does. All
+// rectangles are in workspace coordinates, those of the window placement.
+#include <windows.h>
+
+#include <vector>
+
+// The restored rectangle the settings store as position and size; a right or
+// bottom edge beyond the int range stops at its end.
+RECT StoredRestoredRect(int left, int top, int width, int height);
+
+// The rectangle as it is while it covers part of one of the work areas,
+// otherwise moved the shortest way into the nearest one, its size cut to fit.
+// No work areas: the rectangle as it is.
+RECT KeepOnWorkAreas(const RECT& rect, const std::vector<RECT>& workAreas);
+
+// The work areas of all monitors.
+std::vector<RECT> MonitorWorkAreas();
