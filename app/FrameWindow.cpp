@@ -39,6 +39,14 @@ RefreshCode FrameWindow::OnCommand(WORD id)
         return RedrawNothing;
     case ID_EDIT_UNDO:
         return theView.EditUndo();
+    case ID_EDIT_CUT:
+        return theView.EditCut();
+    case ID_EDIT_COPY:
+        return theView.EditCopy();
+    case ID_EDIT_PASTE:
+        return theView.EditPaste();
+    case ID_EDIT_SELECTALL:
+        return theView.EditSelectAll();
     case ID_EDIT_FIND:
         return EditFind();
     case ID_EDIT_FINDPREV:

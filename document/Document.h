@@ -40,8 +40,23 @@ public:
     bool PushUndo(UndoKind kind, uint32_t position, uint32_t len);
     bool DeleteBytes(uint32_t position, uint32_t len);
     bool InsertBytes(uint32_t position, uint32_t len);
+    // Room for len bytes to be written at position, recorded as one step:
+    // zero bytes inserted, or the old bytes saved for overwriting, the data
+    // growing past its end when the new ones run over it. Quiet when memory
+    // runs out, for callers that must tell the user later.
+    bool MakeRoomToWrite(uint32_t position, uint32_t len, bool insert);
     // Takes back the newest step; position receives where it happened.
     bool Undo(uint32_t& position);
+
+    // The clipboard carries bytes as hexadecimal text. Both operations tell
+    // the user why they failed, having changed nothing.
+    bool CopyToClipboard(uint32_t position, uint32_t len);
+    // Writes the bytes of the clipboard's text at position, inserted or over
+    // the old ones as the frame's insert mode says. No text writes nothing.
+    bool PasteFromClipboard(uint32_t position);
+    // The bytes the first length characters of text describe, written at
+    // position as one step; quiet like MakeRoomToWrite.
+    bool PasteText(uint32_t position, const char* text, size_t length, bool insert);
 
     // Loading and saving the whole file; both tell the user why they failed.
     bool Load(const char* path);
@@ -52,6 +67,12 @@ private:
     bool MakeRoomForUndo();
     void AddUndo(UndoRecord&& record);
     bool RefuseForMemory();
+    bool RefuseClipboard();
+    HWND ClipboardOwner() const;
+    // The primitives without the message.
+    bool TryPushUndo(UndoKind kind, uint32_t position, uint32_t len);
+    bool TryInsertBytes(uint32_t position, uint32_t len);
+    bool TryExtendBytes(uint32_t position, uint32_t len);
     // After a save the bytes equal the file at the current depth.
     void MarkSaved();
     void SetFileName(const char* path);

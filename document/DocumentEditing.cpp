@@ -59,13 +59,18 @@ void Document::ClearUndo()
         frame->EnableCommand(ID_EDIT_UNDO, false);
 }
 
-bool Document::PushUndo(UndoKind kind, uint32_t position, uint32_t len)
+bool Document::TryPushUndo(UndoKind kind, uint32_t position, uint32_t len)
 {
     UndoRecord record;
     if (!MakeRoomForUndo() || !record.Set(kind, position, len, data))
-        return RefuseForMemory();
+        return false;
     AddUndo(std::move(record));
     return true;
+}
+
+bool Document::PushUndo(UndoKind kind, uint32_t position, uint32_t len)
+{
+    return TryPushUndo(kind, position, len) || RefuseForMemory();
 }
 
 bool Document::DeleteBytes(uint32_t position, uint32_t len)
@@ -78,14 +83,41 @@ bool Document::DeleteBytes(uint32_t position, uint32_t len)
     return true;
 }
 
-bool Document::InsertBytes(uint32_t position, uint32_t len)
+bool Document::TryInsertBytes(uint32_t position, uint32_t len)
 {
     UndoRecord record;
     record.Set(Inserted, position, len, nullptr);
     if (!MakeRoomForUndo() || !InsertZeros(position, len))
-        return RefuseForMemory();
+        return false;
     AddUndo(std::move(record));
     return true;
+}
+
+bool Document::InsertBytes(uint32_t position, uint32_t len)
+{
+    return TryInsertBytes(position, len) || RefuseForMemory();
+}
+
+// Saves the old tail from position and grows the data to position + len;
+// the grown bytes are undefined until the caller writes them.
+bool Document::TryExtendBytes(uint32_t position, uint32_t len)
+{
+    if (len > UINT32_MAX - position)
+        return false;
+    UndoRecord record;
+    if (!MakeRoomForUndo() || !record.Set(Extended, position, size - position, data) || !Resize(position + len))
+        return false;
+    AddUndo(std::move(record));
+    return true;
+}
+
+bool Document::MakeRoomToWrite(uint32_t position, uint32_t len, bool insert)
+{
+    if (insert)
+        return TryInsertBytes(position, len);
+    if (len <= size - position)
+        return TryPushUndo(Overwritten, position, len);
+    return TryExtendBytes(position, len);
 }
 
 bool Document::Undo(uint32_t& position)

@@ -70,6 +70,10 @@ public:
 
     // Commands on the bytes.
     RefreshCode EditUndo();
+    RefreshCode EditCut();
+    RefreshCode EditCopy();
+    RefreshCode EditPaste();
+    RefreshCode EditSelectAll();
     // Find, marks and the byte sum, defined in search/.
     RefreshCode SearchData(HWND owner, const char* text, unsigned char mode, SearchDirection direction);
     RefreshCode ToggleMark();

@@ -7,6 +7,7 @@ int main()
     BenchmarkRepaint();
     BenchmarkLoadAndSave();
     BenchmarkEditing();
+    BenchmarkClipboard();
     BenchmarkSearchAndSum();
     BenchmarkCompare();
     return 0;

@@ -4,5 +4,6 @@
 void BenchmarkRepaint();
 void BenchmarkLoadAndSave();
 void BenchmarkEditing();
+void BenchmarkClipboard();
 void BenchmarkSearchAndSum();
 void BenchmarkCompare();

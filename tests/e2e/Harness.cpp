@@ -290,6 +290,58 @@ std::string RemoteBuffer::ReadText(SIZE_T offset, SIZE_T capacity) const
     return text.data();
 }
 
+namespace {
+
+// The file through which xclip reads or writes the clipboard's text.
+struct ClipboardFile {
+    ClipboardFile()
+    {
+        char folder[MAX_PATH];
+        GetTempPathA(MAX_PATH, folder);
+        static unsigned counter = 0;
+        path = std::string(folder) + "zorix-clipboard-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(counter++);
+    }
+    ~ClipboardFile() { DeleteFileA(path.c_str()); }
+    std::string path;
+};
+
+} // namespace
+
+bool SetHostClipboard(const std::string& text)
+{
+    ClipboardFile file;
+    std::ofstream(file.path, std::ios::binary) << text;
+    // xclip stays to serve the text until another program takes the
+    // clipboard; it must not hold the test's output open meanwhile.
+    return unixshell::Run("xclip -selection clipboard -i < '" + unixshell::UnixPath(file.path) + "' > /dev/null 2>&1",
+                          10000) == 0 &&
+           WaitUntil([&] { return ClipboardText() == text; });
+}
+
+std::string HostClipboard()
+{
+    ClipboardFile file;
+    if (unixshell::Run("xclip -selection clipboard -o > '" + unixshell::UnixPath(file.path) + "'", 10000) != 0)
+        return "<xclip failed>";
+    std::ifstream in(file.path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ClipboardText()
+{
+    if (!OpenClipboard(nullptr))
+        return "<not open>";
+    std::string text = "<none>";
+    HANDLE handle = GetClipboardData(CF_TEXT);
+    if (const char* locked = handle ? static_cast<const char*>(GlobalLock(handle)) : nullptr) {
+        text = locked;
+        GlobalUnlock(handle);
+    }
+    CloseClipboard();
+    return text;
+}
+
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
 {
     const SIZE_T capacity = 512;

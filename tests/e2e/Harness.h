@@ -97,6 +97,13 @@ private:
     void* address;
 };
 
+// The X11 clipboard through xclip, a program of the host; Wine bridges it to
+// the editor's clipboard. Setting waits until this process sees the text.
+bool SetHostClipboard(const std::string& text);
+std::string HostClipboard();
+// The clipboard's CF_TEXT as this process reads it, "<none>" without one.
+std::string ClipboardText();
+
 // Text of a status bar pane of another process (the reply buffer lives in that process).
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
 // A list view of another process: its item text, and selecting one item alone.
