@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "view/InputRules.h"
+#include "document/HexDigit.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "search/JumpDialog.h"
 
 #include "app/Application.h"
+#include "document/HexDigit.h"
 #include "resources/resource.h"
 #include "search/SearchPattern.h"
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "document/HexDigit.h"
 #include "document/PathText.h"
 
 namespace {
@@ -73,17 +74,6 @@ bool IsDecimalDigit(char c)
 }
 
 } // namespace
-
-int HexDigitValue(char c)
-{
-    if (IsDecimalDigit(c))
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 std::string EncodeUnitsAsUtf8(const std::wstring& units)
 {

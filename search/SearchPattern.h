@@ -7,9 +7,6 @@
 // settings file number them.
 enum FindMode : unsigned char { FindModeText = 0, FindModeHex = 1, FindModeDecimal = 2 };
 
-// The value of a hexadecimal digit in either case, or -1.
-int HexDigitValue(char c);
-
 // The bytes a search looks for; never holds a terminator.
 using SearchPattern = std::string;
 

@@ -5,8 +5,6 @@ struct NumpadKey;
 
 // The rules of typing, apart from the windows the keys come from.
 
-// 0-15 for a hexadecimal digit in either case, -1 for any other character.
-int HexDigitValue(unsigned char c);
 // The letter of the first of the six entries assigned the key, or 0. The Enter
 // key counts only as the keypad's own, marked by the extended-key bit.
 char NumpadLetter(const NumpadKey (&keys)[6], WPARAM vk, LPARAM keyData);

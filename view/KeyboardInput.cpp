@@ -3,6 +3,7 @@
 // the keyboard focus and hands these messages on.
 #include "app/FrameWindow.h"
 #include "document/Document.h"
+#include "document/HexDigit.h"
 #include "view/DisplayMetrics.h"
 #include "view/HexView.h"
 #include "view/InputRules.h"

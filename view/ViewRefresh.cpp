@@ -94,15 +94,13 @@ void HexView::Refresh(RefreshCode code)
     frame->UpdatePositionPanes();
 }
 
-// Cut, Copy and Paste follow the selection and the clipboard after every change.
+// Cut, Copy and Paste follow the selection and the clipboard after every
+// change. The clipboard is only asked, not opened: this runs after every
+// message, and holding the clipboard that often would keep other programs
+// from using it.
 void HexView::UpdateEditCommands()
 {
     frame->EnableCommand(ID_EDIT_CUT, HasSelection());
     frame->EnableCommand(ID_EDIT_COPY, HasSelection());
-    BOOL clipboardHasText = FALSE;
-    if (OpenClipboard(frame->hwndFrame)) {
-        clipboardHasText = IsClipboardFormatAvailable(CF_TEXT);
-        CloseClipboard();
-    }
-    frame->EnableCommand(ID_EDIT_PASTE, clipboardHasText);
+    frame->EnableCommand(ID_EDIT_PASTE, IsClipboardFormatAvailable(CF_TEXT));
 }

@@ -46,6 +46,7 @@ TEST(Clipboard, CopyGivesOtherProgramsTheBytesAsText)
     file.editor.Command(ID_EDIT_SELECTALL);
     file.editor.Command(ID_EDIT_COPY);
     EXPECT_TRUE(e2e::WaitUntil([] { return e2e::HostClipboard() == "00AB1061FF"; }));
+    EXPECT_TRUE(file.Enabled(ID_EDIT_PASTE));
     EXPECT_FALSE(file.Modified());
 }
 
@@ -95,6 +96,7 @@ TEST(Clipboard, EmptyOrUnusableClipboard)
     EditedFile file("abc");
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
     file.editor.Command(ID_EDIT_SELECTALL);
+    EXPECT_FALSE(file.Enabled(ID_EDIT_PASTE));
     for (WORD command : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE}) {
         file.editor.PostCommand(command);
         EXPECT_EQ(file.editor.AnswerMessage(IDOK), "クリップボードを使用できません。") << command;
