@@ -85,19 +85,6 @@ TEST(Undo, DeletePastTheEndSavesOnlyUpToTheEnd)
     EXPECT_EQ(position, 4u);
 }
 
-TEST(Undo, ExtendedGoesBackToTheOldSizeAndTail)
-{
-    Document document;
-    Fill(document, "ab");
-    ASSERT_TRUE(document.PushUndo(Extended, 1, 1));
-    ASSERT_TRUE(document.Resize(4));
-    std::memcpy(document.data + 1, "ABC", 3);
-    uint32_t position = 0;
-    ASSERT_TRUE(document.Undo(position));
-    EXPECT_EQ(Bytes(document), "ab");
-    EXPECT_EQ(position, 1u);
-}
-
 TEST(Undo, ModifiedFollowsTheDepthOfTheLastSave)
 {
     const std::string path = TempFile("zorix-undo.bin");
