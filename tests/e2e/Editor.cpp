@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+#include "resources/resource.h"
+
 namespace e2e {
 
 namespace {
@@ -61,7 +63,6 @@ LRESULT Editor::ToolbarState(WORD id) const
     SendMessageTimeoutA(toolBar, TB_GETSTATE, id, 0, SMTO_ABORTIFHUNG, 5000, &state);
     return static_cast<LRESULT>(state);
 }
-
 
 void Editor::Resize(int width, int height) const
 {
@@ -130,6 +131,19 @@ std::string Editor::CompanionName(const std::string& extension) const
 std::string Editor::Setting(const std::string& section, const std::string& key) const
 {
     return SettingsValue(SettingsText(), section, key);
+}
+
+const char editableSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=0\r\n";
+
+EditedFile::EditedFile(const std::string& bytes, const std::string& settings)
+    : editor((data.Write("data.bin", bytes), "\"" + data.File("data.bin") + "\""), settings)
+{
+}
+
+bool EditedFile::Saved(const std::string& expected) const
+{
+    editor.Command(ID_FILE_SAVE);
+    return data.Read("data.bin") == expected;
 }
 
 std::string SettingsLines(const std::string& text)

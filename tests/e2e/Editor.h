@@ -57,6 +57,19 @@ public:
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
 };
 
+// Settings under which files open for editing, typing overwrites and saving keeps no backup.
+extern const char editableSettings[];
+
+// The editor on data.bin, a file of the given bytes in a folder of its own.
+struct EditedFile {
+    explicit EditedFile(const std::string& bytes, const std::string& settings = editableSettings);
+    // Saves by the command and tells whether the file then holds the bytes.
+    bool Saved(const std::string& expected) const;
+
+    TestFolder data;
+    Editor editor;
+};
+
 // The settings file's lines without carriage returns and blank lines.
 std::string SettingsLines(const std::string& text);
 // The value of a key as the settings file text holds it, or "<missing>".

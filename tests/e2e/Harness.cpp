@@ -414,6 +414,12 @@ void PressButton(HWND dialog, int id)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+bool CloseWith(HWND dialog, int id)
+{
+    PressButton(dialog, id);
+    return WaitUntil([&] { return !IsWindow(dialog); });
+}
+
 void Click(HWND dialog, int id)
 {
     SendWithin(GetDlgItem(dialog, id), BM_CLICK, 0, 0);

@@ -119,6 +119,8 @@ RECT ListViewRowRect(const Process& process, HWND list, int row);
 std::string MessageBoxText(HWND box);
 // Presses a button of a dialog or message box by its id (IDOK, IDYES, ...).
 void PressButton(HWND dialog, int id);
+// Presses a button that ends the dialog and waits until the dialog is gone.
+bool CloseWith(HWND dialog, int id);
 // Clicks a check box or a button that opens no window, and waits until the dialog has handled it.
 void Click(HWND dialog, int id);
 HWND DialogItem(HWND dialog, int id);
