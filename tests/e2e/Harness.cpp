@@ -376,6 +376,8 @@ void SelectListViewItem(const Process& process, HWND listView, int item)
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     remote.Write(0, &state, sizeof state);
     SendWithin(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.Param());
+    if (item < 0)
+        return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     remote.Write(0, &state, sizeof state);
     SendWithin(listView, LVM_SETITEMSTATE, item, remote.Param());
