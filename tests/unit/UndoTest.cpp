@@ -127,11 +127,19 @@ TEST(Undo, ModifiedFollowsTheDepthOfTheLastSave)
     DeleteFileA(path.c_str());
 }
 
-TEST(Undo, RefusedInsertionChangesAndRecordsNothing)
+// Neither a huge insertion, the room for a huge paste nor the text of a huge
+// copy fits the address space: nothing changes and nothing is recorded.
+TEST(Undo, WithoutMemoryNothingChangesAndNothingIsRecorded)
 {
     Document document;
     Fill(document, "abc");
     EXPECT_FALSE(document.InsertBytes(1, 0xFFFFFFF0u));
+    for (uint32_t len : {0xFFFFFFF0u, 0xFFFFFFFFu}) {
+        EXPECT_FALSE(document.MakeRoomToWrite(1, len, false));
+        EXPECT_FALSE(document.MakeRoomToWrite(1, len, true));
+    }
+    EXPECT_FALSE(document.CopyToClipboard(0, 0x80000000u));
+    EXPECT_FALSE(document.CopyToClipboard(0, 0x7FFFFFFFu));
     EXPECT_EQ(Bytes(document), "abc");
     EXPECT_TRUE(document.undoRecords.empty());
     EXPECT_FALSE(document.modified);
