@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include "resources/resource.h"
 #include "tests/e2e/Editor.h"
 
 using e2e::EditedFile;
 
 namespace {
-
-bool Enabled(const EditedFile& file, WORD id)
-{
-    return (file.editor.ToolbarState(id) & TBSTATE_ENABLED) != 0;
-}
 
 bool Modified(const EditedFile& file)
 {
@@ -34,7 +25,7 @@ TEST(Clipboard, CopyAndCutGiveOtherProgramsTheBytesAsText)
     file.editor.Command(ID_EDIT_SELECTALL);
     file.editor.Command(ID_EDIT_COPY);
     EXPECT_TRUE(e2e::WaitUntil([] { return e2e::HostClipboard() == "00AB1061FF"; }));
-    EXPECT_TRUE(Enabled(file, ID_EDIT_PASTE));
+    EXPECT_TRUE(file.editor.Enabled(ID_EDIT_PASTE));
     EXPECT_FALSE(Modified(file));
 
     ASSERT_TRUE(e2e::SetHostClipboard("41"));
@@ -42,7 +33,7 @@ TEST(Clipboard, CopyAndCutGiveOtherProgramsTheBytesAsText)
     EXPECT_EQ(e2e::ClipboardText(), "00AB1061FF");
     EXPECT_TRUE(file.Saved(""));
     file.editor.Command(ID_EDIT_SELECTALL);
-    EXPECT_FALSE(Enabled(file, ID_EDIT_CUT));
+    EXPECT_FALSE(file.editor.Enabled(ID_EDIT_CUT));
     file.editor.Command(ID_EDIT_UNDO);
     EXPECT_TRUE(file.Saved(bytes));
 
@@ -83,10 +74,9 @@ TEST(Clipboard, EmptyOrUnusableClipboard)
     EditedFile file("abc");
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
     file.editor.Command(ID_EDIT_SELECTALL);
-    EXPECT_FALSE(Enabled(file, ID_EDIT_PASTE));
+    EXPECT_FALSE(file.editor.Enabled(ID_EDIT_PASTE));
     for (WORD command : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE}) {
-        file.editor.PostCommand(command);
-        EXPECT_EQ(file.editor.AnswerMessage(IDOK), "クリップボードを使用できません。") << command;
+        EXPECT_EQ(file.editor.Answer(command), "クリップボードを使用できません。") << command;
     }
     EXPECT_FALSE(Modified(file));
     CloseClipboard();

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include "resources/resource.h"
 #include "tests/e2e/Editor.h"
 
@@ -12,11 +8,6 @@ using e2e::Editor;
 namespace {
 
 const char saveQuestion[] = "データの変更を保存しますか？";
-
-bool UndoEnabled(const Editor& editor)
-{
-    return (editor.ToolbarState(ID_EDIT_UNDO) & TBSTATE_ENABLED) != 0;
-}
 
 // The editor with data.bin open and its first byte typed over with 41 (the g
 // before it is no digit and changes nothing); the recent files are data.bin,
@@ -50,8 +41,7 @@ TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentDropAndExit)
     ModifiedFile file;
     ASSERT_TRUE(file.KeepsItsChanges());
     for (WORD command : {ID_FILE_NEW, ID_FILE_OPEN, ID_RECENT_FIRST + 1, ID_FILE_EXIT}) {
-        file.editor.PostCommand(command);
-        EXPECT_EQ(file.editor.AnswerMessage(IDCANCEL), saveQuestion) << command;
+        EXPECT_EQ(file.editor.Answer(command, IDCANCEL), saveQuestion) << command;
         EXPECT_TRUE(file.editor.StaysWithoutDialog(300)) << command;
         EXPECT_TRUE(file.KeepsItsChanges()) << command;
     }
@@ -65,7 +55,7 @@ TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentDropAndExit)
     file.editor.Type("0");
     file.editor.Command(ID_EDIT_UNDO);
     EXPECT_EQ(file.editor.Caption(), "data.bin - ZORIX Binary Editor");
-    EXPECT_FALSE(UndoEnabled(file.editor));
+    EXPECT_FALSE(file.editor.Enabled(ID_EDIT_UNDO));
     EXPECT_EQ(file.editor.Pane(0), "0x00000000 :  97 , 25185 ,    6513249");
 }
 
@@ -73,17 +63,15 @@ TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentDropAndExit)
 TEST(UnsavedChanges, NoDiscardsAndYesSavesFirst)
 {
     ModifiedFile file;
-    EXPECT_TRUE(UndoEnabled(file.editor));
-    file.editor.PostCommand(ID_RECENT_FIRST + 1);
-    file.editor.AnswerMessage(IDNO);
+    EXPECT_TRUE(file.editor.Enabled(ID_EDIT_UNDO));
+    file.editor.Answer(ID_RECENT_FIRST + 1, IDNO);
     EXPECT_TRUE(e2e::WaitUntil([&] { return file.editor.Caption() == "other.bin - ZORIX Binary Editor"; }));
     EXPECT_EQ(file.data.Read("data.bin"), "abc");
-    EXPECT_FALSE(UndoEnabled(file.editor));
+    EXPECT_FALSE(file.editor.Enabled(ID_EDIT_UNDO));
 
     file.editor.Type("42");
-    EXPECT_TRUE(UndoEnabled(file.editor));
-    file.editor.PostCommand(ID_FILE_EXIT);
-    file.editor.AnswerMessage(IDYES);
+    EXPECT_TRUE(file.editor.Enabled(ID_EDIT_UNDO));
+    file.editor.Answer(ID_FILE_EXIT, IDYES);
     EXPECT_TRUE(file.editor.process->WaitExit());
     EXPECT_EQ(file.data.Read("other.bin"), "Byz");
 }
@@ -96,18 +84,16 @@ TEST(UnsavedChanges, CancelledSaveAsPickerCancelsTheCommand)
     Editor editor("", e2e::editableSettings);
     editor.Type("7f");
     ASSERT_EQ(editor.Caption(), "無題 * - ZORIX Binary Editor");
-    editor.PostCommand(ID_FILE_NEW);
-    editor.AnswerMessage(IDYES);
+    editor.Answer(ID_FILE_NEW, IDYES);
     HWND picker = editor.process->WaitDialog();
     ASSERT_NE(picker, nullptr);
     ASSERT_TRUE(e2e::CloseWith(picker, IDCANCEL));
     EXPECT_TRUE(editor.StaysWithoutDialog(300));
     EXPECT_EQ(editor.Caption(), "無題 * - ZORIX Binary Editor");
 
-    editor.PostCommand(ID_FILE_NEW);
-    editor.AnswerMessage(IDYES);
+    editor.Answer(ID_FILE_NEW, IDYES);
     ASSERT_TRUE(editor.ChooseFile(data.File("new.bin")));
     EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "無題 - ZORIX Binary Editor"; }));
     EXPECT_EQ(data.Read("new.bin"), "\x7F");
-    EXPECT_FALSE(UndoEnabled(editor));
+    EXPECT_FALSE(editor.Enabled(ID_EDIT_UNDO));
 }

@@ -64,6 +64,11 @@ LRESULT Editor::ToolbarState(WORD id) const
     return static_cast<LRESULT>(state);
 }
 
+bool Editor::Enabled(WORD id) const
+{
+    return (ToolbarState(id) & TBSTATE_ENABLED) != 0;
+}
+
 void Editor::Resize(int width, int height) const
 {
     SetWindowPos(frame, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -35,12 +35,20 @@ public:
     // Types the characters as if from the keyboard and waits until they are handled.
     void Type(const std::string& characters) const;
     LRESULT ToolbarState(WORD id) const;
+    // Whether the toolbar button of the command can be pressed.
+    bool Enabled(WORD id) const;
     // Asks the editor to close and waits for the process to end.
     bool Close() const;
     void Resize(int width, int height) const;
     // Waits for a message box (shown over the dialog, if one is given),
     // answers it with the button and returns its text.
     std::string AnswerMessage(int button, HWND over = nullptr) const;
+    // Queues a command that shows a message box and answers it; the message text.
+    std::string Answer(WORD id, int button = IDOK) const
+    {
+        PostCommand(id);
+        return AnswerMessage(button);
+    }
     // The caret offset, as the status bar shows it.
     unsigned long Caret() const;
     // Waits for the file picker and chooses the path in it.
