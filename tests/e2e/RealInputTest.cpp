@@ -77,28 +77,25 @@ struct InputFile : e2e::EditedFile {
 
 } // namespace
 
-TEST(Typing, OverwriteAndInsertDigitsAndAppendInBothModes)
+TEST(Typing, DigitsInBothModesThenShiftSelectionBackspaceAndDelete)
 {
-    InputFile file(Sequence(4));
+    InputFile file(Sequence(16));
     // 41 over the first byte; Insert; AB inserted; at the end CD appended;
     // Insert again; EF appended in overwrite mode too.
     file.Keys("4 1 Insert a b ctrl+End c d Insert E F");
-    EXPECT_TRUE(file.SavedAs("\x41\xAB\x01\x02\x03\xCD\xEF"));
+    const std::string typed = "\x41\xAB" + Sequence(16).substr(1) + "\xCD\xEF";
+    EXPECT_TRUE(file.SavedAs(typed));
     EXPECT_EQ(file.editor.Pane(3), "上書");
-}
-
-TEST(Typing, BackspaceDeleteAndShiftSelection)
-{
-    InputFile file(Sequence(16));
     // Right three times from 5 with Shift held selects 5..7 with the caret on 8.
-    file.Keys("Right Right Right Right Right keydown shift key Right Right Right keyup shift");
+    file.Keys("ctrl+Home Right Right Right Right Right keydown shift key Right Right Right keyup shift");
     EXPECT_TRUE(e2e::WaitUntil([&] { return file.editor.Caret() == 8; }));
-    // Delete takes the selection; Backspace the byte before the caret; Delete the byte at it.
+    // Delete takes the selection, and the caret stays at 8; Backspace takes
+    // the byte before the caret, Delete the byte at it.
     file.Keys("Delete BackSpace Delete");
-    EXPECT_TRUE(file.SavedAs(Sequence(5) + "\x08\x09\x0C\x0D\x0E\x0F"));
+    EXPECT_TRUE(file.SavedAs("\x41\xAB\x01\x02\x03\x07\x08\x0B\x0C\x0D\x0E\x0F\xCD\xEF"));
     // Down from the last row is refused; Undo takes each step back.
     file.Keys("ctrl+End Down ctrl+z ctrl+z ctrl+z");
-    EXPECT_TRUE(file.SavedAs(Sequence(16)));
+    EXPECT_TRUE(file.SavedAs(typed));
 }
 
 TEST(Mouse, DragSelectsAndTheCharacterColumnIgnoresClicks)

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/ColoringDialog.h"
-#include "dialogs/OptionsDialog.h"
 
 TEST(ColoringValueFromEdit, ReadsTwoHexadecimalCharacters)
 {
@@ -12,12 +11,4 @@ TEST(ColoringValueFromEdit, ReadsTwoHexadecimalCharacters)
                                                   {"FF", 0xFF}, {"ff", 0xFF}, {" 7", 7}, {"123", 0x12}};
     for (const auto& value : values)
         EXPECT_EQ(ColoringValueFromEdit(value.first), value.second) << value.first;
-}
-
-// Unset lists repeat nothing; pairs are taken from the first list on: A with F
-// comes before B with C.
-TEST(FirstRepeatedNumpadKey, NamesTheLaterListOfTheFirstPair)
-{
-    EXPECT_EQ(FirstRepeatedNumpadKey({VK_DIVIDE, VK_MULTIPLY, 0, 0, VK_RETURN, VK_DECIMAL}), -1);
-    EXPECT_EQ(FirstRepeatedNumpadKey({VK_ADD, VK_RETURN, VK_RETURN, 0, 0, VK_ADD}), 5);
 }
