@@ -437,18 +437,15 @@ void SetItemText(HWND dialog, int id, const std::string& text)
     SendWithin(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-HWND FocusOf(HWND window)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
 bool FocusComesTo(HWND dialog, int id)
 {
     SetForegroundWindow(dialog);
-    return WaitUntil([&] { return FocusOf(dialog) == GetDlgItem(dialog, id); });
+    return WaitUntil([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+        return info.hwndFocus == GetDlgItem(dialog, id);
+    });
 }
 
 bool ChooseInFilePicker(HWND picker, const std::string& path)

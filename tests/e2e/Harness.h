@@ -125,8 +125,6 @@ bool CloseWith(HWND dialog, int id);
 void Click(HWND dialog, int id);
 HWND DialogItem(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
-// The window that has the keyboard focus in the thread that owns the window.
-HWND FocusOf(HWND window);
 // Whether the control gets the focus once the dialog is the active window
 // (a window of a test running beside this one may hold the activation).
 bool FocusComesTo(HWND dialog, int id);
@@ -141,8 +139,6 @@ bool ChooseInColorPicker(HWND picker, COLORREF color);
 class Picture {
 public:
     explicit Picture(HWND window);
-    int Width() const { return width; }
-    int Height() const { return height; }
     // x and y from the window's top left corner.
     COLORREF At(int x, int y) const;
     // Whether any pixel of the rectangle (window coordinates) has exactly the colour.
