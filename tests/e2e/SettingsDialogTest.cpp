@@ -36,8 +36,6 @@ TEST(KeyAssignDialog, DuplicatesAreRefusedAndCancelAfterChangesKeepsEveryShortcu
     HWND dialog = editor.OpenDialog(ID_SETTING_KEY);
     ASSERT_NE(dialog, nullptr);
     HWND commands = e2e::DialogItem(dialog, IDC_KEY_COMMANDS);
-    EXPECT_EQ(e2e::ListViewText(*editor.process, commands, fileNewRow, 0), "新規作成");
-    EXPECT_EQ(SendTo(dialog, IDC_KEY_NAMES, LB_GETCOUNT), 15);
     e2e::SettledPicture(dialog).Save("dialog-key-assign");
 
     // F3 is another row's; Ctrl brings the letters in, keeps F3 chosen, and Ctrl+F3 is the row's own.
