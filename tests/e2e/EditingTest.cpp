@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include "resources/resource.h"
 #include "tests/e2e/Editor.h"
 
@@ -11,22 +7,22 @@ using e2e::Editor;
 
 namespace {
 
-const char editableSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=0\r\n";
 const char saveQuestion[] = "データの変更を保存しますか？";
 
-// The editor with data.bin open and its first byte typed over with 41; the
-// recent files are data.bin, then other.bin.
+// The editor with data.bin open and its first byte typed over with 41 (the g
+// before it is no digit and changes nothing); the recent files are data.bin,
+// then other.bin.
 struct ModifiedFile {
     ModifiedFile() : editor(Start())
     {
-        editor.Type("41");
+        editor.Type("g41");
     }
     Editor Start()
     {
         data.Write("data.bin", "abc");
         data.Write("other.bin", "xyz");
-        return Editor("\"" + data.File("data.bin") + "\"",
-                      std::string(editableSettings) + "[Recent File List]\r\nFile1=" + data.File("other.bin") + "\r\n");
+        const std::string recent = "[Recent File List]\r\nFile1=" + data.File("other.bin") + "\r\n";
+        return Editor("\"" + data.File("data.bin") + "\"", e2e::editableSettings + recent);
     }
     bool KeepsItsChanges() const
     {
@@ -45,8 +41,7 @@ TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentDropAndExit)
     ModifiedFile file;
     ASSERT_TRUE(file.KeepsItsChanges());
     for (WORD command : {ID_FILE_NEW, ID_FILE_OPEN, ID_RECENT_FIRST + 1, ID_FILE_EXIT}) {
-        file.editor.PostCommand(command);
-        EXPECT_EQ(file.editor.AnswerMessage(IDCANCEL), saveQuestion) << command;
+        EXPECT_EQ(file.editor.Answer(command, IDCANCEL), saveQuestion) << command;
         EXPECT_TRUE(file.editor.StaysWithoutDialog(300)) << command;
         EXPECT_TRUE(file.KeepsItsChanges()) << command;
     }
@@ -54,19 +49,29 @@ TEST(UnsavedChanges, CancelKeepsTheChangesForNewOpenRecentDropAndExit)
     EXPECT_EQ(file.editor.AnswerMessage(IDCANCEL), saveQuestion);
     EXPECT_TRUE(file.KeepsItsChanges());
     EXPECT_EQ(file.data.Read("data.bin"), "abc");
+
+    // Read-only refuses typing but allows Undo, which is disabled once no step is left.
+    file.editor.Command(ID_EDIT_READONLY);
+    file.editor.Type("0");
+    file.editor.Command(ID_EDIT_UNDO);
+    EXPECT_EQ(file.editor.Caption(), "data.bin - ZORIX Binary Editor");
+    EXPECT_FALSE(file.editor.Enabled(ID_EDIT_UNDO));
+    EXPECT_EQ(file.editor.Pane(0), "0x00000000 :  97 , 25185 ,    6513249");
 }
 
+// Opening a file leaves Undo disabled until the next change.
 TEST(UnsavedChanges, NoDiscardsAndYesSavesFirst)
 {
     ModifiedFile file;
-    file.editor.PostCommand(ID_RECENT_FIRST + 1);
-    file.editor.AnswerMessage(IDNO);
+    EXPECT_TRUE(file.editor.Enabled(ID_EDIT_UNDO));
+    file.editor.Answer(ID_RECENT_FIRST + 1, IDNO);
     EXPECT_TRUE(e2e::WaitUntil([&] { return file.editor.Caption() == "other.bin - ZORIX Binary Editor"; }));
     EXPECT_EQ(file.data.Read("data.bin"), "abc");
+    EXPECT_FALSE(file.editor.Enabled(ID_EDIT_UNDO));
 
     file.editor.Type("42");
-    file.editor.PostCommand(ID_FILE_EXIT);
-    file.editor.AnswerMessage(IDYES);
+    EXPECT_TRUE(file.editor.Enabled(ID_EDIT_UNDO));
+    file.editor.Answer(ID_FILE_EXIT, IDYES);
     EXPECT_TRUE(file.editor.process->WaitExit());
     EXPECT_EQ(file.data.Read("other.bin"), "Byz");
 }
@@ -76,37 +81,19 @@ TEST(UnsavedChanges, NoDiscardsAndYesSavesFirst)
 TEST(UnsavedChanges, CancelledSaveAsPickerCancelsTheCommand)
 {
     e2e::TestFolder data;
-    Editor editor("", editableSettings);
+    Editor editor("", e2e::editableSettings);
     editor.Type("7f");
     ASSERT_EQ(editor.Caption(), "無題 * - ZORIX Binary Editor");
-    editor.PostCommand(ID_FILE_NEW);
-    editor.AnswerMessage(IDYES);
+    editor.Answer(ID_FILE_NEW, IDYES);
     HWND picker = editor.process->WaitDialog();
     ASSERT_NE(picker, nullptr);
-    e2e::PressButton(picker, IDCANCEL);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(picker); }));
+    ASSERT_TRUE(e2e::CloseWith(picker, IDCANCEL));
     EXPECT_TRUE(editor.StaysWithoutDialog(300));
     EXPECT_EQ(editor.Caption(), "無題 * - ZORIX Binary Editor");
 
-    editor.PostCommand(ID_FILE_NEW);
-    editor.AnswerMessage(IDYES);
+    editor.Answer(ID_FILE_NEW, IDYES);
     ASSERT_TRUE(editor.ChooseFile(data.File("new.bin")));
     EXPECT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "無題 - ZORIX Binary Editor"; }));
     EXPECT_EQ(data.Read("new.bin"), "\x7F");
-}
-
-TEST(Undo, EnabledExactlyWhileStepsRemainAndAllowedWhenReadOnly)
-{
-    e2e::TestFolder data;
-    data.Write("data.bin", "abc");
-    Editor editor("\"" + data.File("data.bin") + "\"", editableSettings);
-    EXPECT_EQ(editor.ToolbarState(ID_EDIT_UNDO) & TBSTATE_ENABLED, 0);
-    editor.Type("41");
-    EXPECT_NE(editor.ToolbarState(ID_EDIT_UNDO) & TBSTATE_ENABLED, 0);
-    editor.Command(ID_EDIT_READONLY);
-    editor.Type("0");
-    editor.Command(ID_EDIT_UNDO);
-    EXPECT_EQ(editor.Caption(), "data.bin - ZORIX Binary Editor");
-    EXPECT_EQ(editor.ToolbarState(ID_EDIT_UNDO) & TBSTATE_ENABLED, 0);
-    EXPECT_EQ(editor.Pane(0), "0x00000000 :  97 , 25185 ,    6513249");
+    EXPECT_FALSE(editor.Enabled(ID_EDIT_UNDO));
 }

@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+#include "resources/resource.h"
+
 namespace e2e {
 
 namespace {
@@ -62,6 +64,10 @@ LRESULT Editor::ToolbarState(WORD id) const
     return static_cast<LRESULT>(state);
 }
 
+bool Editor::Enabled(WORD id) const
+{
+    return (ToolbarState(id) & TBSTATE_ENABLED) != 0;
+}
 
 void Editor::Resize(int width, int height) const
 {
@@ -130,6 +136,19 @@ std::string Editor::CompanionName(const std::string& extension) const
 std::string Editor::Setting(const std::string& section, const std::string& key) const
 {
     return SettingsValue(SettingsText(), section, key);
+}
+
+const char editableSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=0\r\n";
+
+EditedFile::EditedFile(const std::string& bytes, const std::string& settings)
+    : editor((data.Write("data.bin", bytes), "\"" + data.File("data.bin") + "\""), settings)
+{
+}
+
+bool EditedFile::Saved(const std::string& expected) const
+{
+    editor.Command(ID_FILE_SAVE);
+    return data.Read("data.bin") == expected;
 }
 
 std::string SettingsLines(const std::string& text)

@@ -35,12 +35,20 @@ public:
     // Types the characters as if from the keyboard and waits until they are handled.
     void Type(const std::string& characters) const;
     LRESULT ToolbarState(WORD id) const;
+    // Whether the toolbar button of the command can be pressed.
+    bool Enabled(WORD id) const;
     // Asks the editor to close and waits for the process to end.
     bool Close() const;
     void Resize(int width, int height) const;
     // Waits for a message box (shown over the dialog, if one is given),
     // answers it with the button and returns its text.
     std::string AnswerMessage(int button, HWND over = nullptr) const;
+    // Queues a command that shows a message box and answers it; the message text.
+    std::string Answer(WORD id, int button = IDOK) const
+    {
+        PostCommand(id);
+        return AnswerMessage(button);
+    }
     // The caret offset, as the status bar shows it.
     unsigned long Caret() const;
     // Waits for the file picker and chooses the path in it.
@@ -55,6 +63,19 @@ public:
     // The value of a key in the settings file as it is now.
     std::string Setting(const std::string& section, const std::string& key) const;
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
+};
+
+// Settings under which files open for editing, typing overwrites and saving keeps no backup.
+extern const char editableSettings[];
+
+// The editor on data.bin, a file of the given bytes in a folder of its own.
+struct EditedFile {
+    explicit EditedFile(const std::string& bytes, const std::string& settings = editableSettings);
+    // Saves by the command and tells whether the file then holds the bytes.
+    bool Saved(const std::string& expected) const;
+
+    TestFolder data;
+    Editor editor;
 };
 
 // The settings file's lines without carriage returns and blank lines.

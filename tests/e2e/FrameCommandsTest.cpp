@@ -4,19 +4,8 @@
 #include "tests/e2e/Editor.h"
 
 using e2e::Editor;
-using e2e::SettingsValue;
 
 namespace {
-
-std::string RecentFile(const Editor& editor, int number)
-{
-    return SettingsValue(editor.SettingsText(), "Recent File List", "File" + std::to_string(number));
-}
-
-HWND HelpWindow(const Editor& editor, DWORD timeoutMs = 10000)
-{
-    return editor.process->WaitTopWindow("HH Parent", timeoutMs);
-}
 
 // The editor still runs its commands.
 bool Answers(const Editor& editor)
@@ -28,66 +17,56 @@ bool Answers(const Editor& editor)
 
 } // namespace
 
-TEST(Drop, OnlyTheFirstOfSeveralFilesOpensAndJoinsTheRecentList)
+// A drop onto a modified document is in EditingTest.
+TEST(Drop, OnlyTheFirstFileOpensAndMovesToTheFrontOfTheRecentList)
 {
     e2e::TestFolder data;
     for (const char* name : {"first.bin", "second.bin", "third.bin"})
         data.Write(name, name);
-    Editor editor;
+    CreateDirectoryA(data.File("folder").c_str(), nullptr);
+    Editor editor("", "[Recent File List]\r\nFile1=C:\\newer.bin\r\nFile2=" + data.File("first.bin") + "\r\n");
+    // What cannot be opened gives the load's message and stays out of the list.
+    editor.DropFiles({data.File("folder")});
+    std::string message = editor.AnswerMessage(IDOK);
+    EXPECT_EQ(message.rfind("ファイルが開けません。\r\n", 0), 0u) << message;
+    EXPECT_EQ(editor.Caption(), "無題 - ZORIX Binary Editor");
+    // A path longer than the program's paths is refused, never cut to another file's name.
+    editor.DropFiles({"C:\\" + std::string(300, 'a') + ".bin"});
+    EXPECT_EQ(editor.AnswerMessage(IDOK), "ドロップされたファイル名が長すぎます。");
+
     editor.DropFiles({data.File("first.bin"), data.File("second.bin"), data.File("third.bin")});
     ASSERT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "first.bin - ZORIX Binary Editor"; }));
     EXPECT_EQ(editor.Pane(0), "0x00000000 : 102 , 26982 , 1936877926");
     // Files open read-only by default, and a drop follows that option.
     EXPECT_EQ(editor.Pane(2), "編集禁止");
     ASSERT_TRUE(editor.Close());
-    EXPECT_EQ(RecentFile(editor, 1), data.File("first.bin"));
-    EXPECT_EQ(RecentFile(editor, 2), "");
+    EXPECT_EQ(editor.Setting("Recent File List", "File1"), data.File("first.bin"));
+    EXPECT_EQ(editor.Setting("Recent File List", "File2"), "C:\\newer.bin");
+    EXPECT_EQ(editor.Setting("Recent File List", "File3"), "");
 }
 
-TEST(Drop, FileAlreadyInTheRecentListMovesToTheFront)
+// The calculator of the settings and the help file named after the program
+// start; when they are missing nothing starts, nothing is said, and the editor
+// goes on.
+TEST(HelpAndCalculator, StartWhatIsThereAndNothingElse)
 {
-    e2e::TestFolder data;
-    data.Write("old.bin", "x");
-    Editor editor("", "[Recent File List]\r\nFile1=C:\\newer.bin\r\nFile2=" + data.File("old.bin") + "\r\n");
-    editor.DropFiles({data.File("old.bin")});
-    ASSERT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "old.bin - ZORIX Binary Editor"; }));
-    ASSERT_TRUE(editor.Close());
-    EXPECT_EQ(RecentFile(editor, 1), data.File("old.bin"));
-    EXPECT_EQ(RecentFile(editor, 2), "C:\\newer.bin");
-    EXPECT_EQ(RecentFile(editor, 3), "");
-}
-
-TEST(Drop, PathsThatCannotOpenLeaveTheRecentListAlone)
-{
-    e2e::TestFolder data;
-    CreateDirectoryA(data.File("folder").c_str(), nullptr);
-    Editor editor("", "[Recent File List]\r\nFile1=C:\\kept.bin\r\n");
-    editor.DropFiles({data.File("folder")});
-    std::string message = editor.AnswerMessage(IDOK);
-    EXPECT_EQ(message.rfind("ファイルが開けません。\r\n", 0), 0u) << message;
-    EXPECT_EQ(editor.Caption(), "無題 - ZORIX Binary Editor");
-
-    // A path longer than the program's paths is refused, never cut to another file's name.
-    editor.DropFiles({"C:\\" + std::string(300, 'a') + ".bin"});
-    EXPECT_EQ(editor.AnswerMessage(IDOK), "ドロップされたファイル名が長すぎます。");
-    ASSERT_TRUE(editor.Close());
-    EXPECT_EQ(RecentFile(editor, 1), "C:\\kept.bin");
-    EXPECT_EQ(RecentFile(editor, 2), "");
-}
-
-TEST(Help, OpensTheHelpFileNamedAfterTheProgram)
-{
-    Editor editor("", "", "binedit.exe");
-    // Only the help file of another name is there: nothing happens.
+    e2e::TestFolder tools;
+    const std::string stub = tools.CopyProgram("calculator_stub.exe");
+    Editor editor("", "[Settings]\r\nCalculator=" + stub + "\r\n", "binedit.exe");
+    editor.Command(ID_VIEW_CALC);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return tools.Exists("calculator_stub.exe.started"); }, 10000));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return DeleteFileA(stub.c_str()) != FALSE; }));
+    editor.Command(ID_VIEW_CALC);
+    // Only the help file of another name is there.
     editor.folder.CopyProgram("zorix.CHM");
     editor.Command(ID_HELP_FINDER);
-    EXPECT_EQ(HelpWindow(editor, 1500), nullptr);
+    EXPECT_EQ(editor.process->WaitTopWindow("HH Parent", 1500), nullptr);
     EXPECT_TRUE(editor.StaysWithoutDialog());
     EXPECT_TRUE(Answers(editor));
 
     editor.folder.CopyProgram("zorix.CHM", "binedit.CHM");
     editor.PostCommand(ID_HELP_FINDER);
-    HWND help = HelpWindow(editor);
+    HWND help = editor.process->WaitTopWindow("HH Parent");
     ASSERT_NE(help, nullptr);
     // The contents tree needs a moment to be filled and painted.
     Sleep(500);
@@ -97,31 +76,10 @@ TEST(Help, OpensTheHelpFileNamedAfterTheProgram)
     EXPECT_TRUE(editor.Close());
 }
 
-TEST(Calculator, StartsTheConfiguredProgram)
-{
-    e2e::TestFolder tools;
-    std::string stub = tools.CopyProgram("calculator_stub.exe");
-    Editor editor("", "[Settings]\r\nCalculator=" + stub + "\r\n");
-    editor.Command(ID_VIEW_CALC);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return tools.Exists("calculator_stub.exe.started"); }, 10000));
-}
-
-TEST(Calculator, MissingOrEmptyPathsStartNothingAndSayNothing)
-{
-    for (std::string path : {"C:\\nowhere\\calc.exe", ""}) {
-        SCOPED_TRACE(path);
-        Editor editor("", "[Settings]\r\nCalculator=" + path + "\r\n");
-        editor.Command(ID_VIEW_CALC);
-        EXPECT_TRUE(editor.StaysWithoutDialog());
-        EXPECT_TRUE(Answers(editor));
-    }
-}
-
 TEST(About, ShowsTheVersionWithTheFocusOnOk)
 {
     Editor editor;
-    editor.PostCommand(ID_HELP_ABOUT);
-    HWND about = editor.process->WaitDialog();
+    HWND about = editor.OpenDialog(ID_HELP_ABOUT);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(e2e::WindowText(about), "バージョン情報");
     EXPECT_TRUE(e2e::FocusComesTo(about, IDOK));
@@ -132,16 +90,11 @@ TEST(About, ShowsTheVersionWithTheFocusOnOk)
     e2e::SaveScreenshot(about, "about");
 
     // OK, Esc and the close box each end it.
-    e2e::PressButton(about, IDOK);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
-    editor.PostCommand(ID_HELP_ABOUT);
-    about = editor.process->WaitDialog();
-    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(e2e::CloseWith(about, IDOK));
+    about = editor.OpenDialog(ID_HELP_ABOUT);
     e2e::PostKey(e2e::DialogItem(about, IDOK), VK_ESCAPE);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
-    editor.PostCommand(ID_HELP_ABOUT);
-    about = editor.process->WaitDialog();
-    ASSERT_NE(about, nullptr);
+    about = editor.OpenDialog(ID_HELP_ABOUT);
     PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
     EXPECT_TRUE(Answers(editor));

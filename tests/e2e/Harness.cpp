@@ -376,6 +376,8 @@ void SelectListViewItem(const Process& process, HWND listView, int item)
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     remote.Write(0, &state, sizeof state);
     SendWithin(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.Param());
+    if (item < 0)
+        return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     remote.Write(0, &state, sizeof state);
     SendWithin(listView, LVM_SETITEMSTATE, item, remote.Param());
@@ -414,6 +416,12 @@ void PressButton(HWND dialog, int id)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+bool CloseWith(HWND dialog, int id)
+{
+    PressButton(dialog, id);
+    return WaitUntil([&] { return !IsWindow(dialog); });
+}
+
 void Click(HWND dialog, int id)
 {
     SendWithin(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
@@ -429,18 +437,15 @@ void SetItemText(HWND dialog, int id, const std::string& text)
     SendWithin(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-HWND FocusOf(HWND window)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
 bool FocusComesTo(HWND dialog, int id)
 {
     SetForegroundWindow(dialog);
-    return WaitUntil([&] { return FocusOf(dialog) == GetDlgItem(dialog, id); });
+    return WaitUntil([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+        return info.hwndFocus == GetDlgItem(dialog, id);
+    });
 }
 
 bool ChooseInFilePicker(HWND picker, const std::string& path)

@@ -106,7 +106,7 @@ std::string ClipboardText();
 
 // Text of a status bar pane of another process (the reply buffer lives in that process).
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
-// A list view of another process: its item text, and selecting one item alone.
+// A list view of another process: its item text, and selecting one item alone (none for -1).
 std::string ListViewText(const Process& process, HWND listView, int item, int subItem);
 void SelectListViewItem(const Process& process, HWND listView, int item);
 
@@ -119,12 +119,12 @@ RECT ListViewRowRect(const Process& process, HWND list, int row);
 std::string MessageBoxText(HWND box);
 // Presses a button of a dialog or message box by its id (IDOK, IDYES, ...).
 void PressButton(HWND dialog, int id);
+// Presses a button that ends the dialog and waits until the dialog is gone.
+bool CloseWith(HWND dialog, int id);
 // Clicks a check box or a button that opens no window, and waits until the dialog has handled it.
 void Click(HWND dialog, int id);
 HWND DialogItem(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
-// The window that has the keyboard focus in the thread that owns the window.
-HWND FocusOf(HWND window);
 // Whether the control gets the focus once the dialog is the active window
 // (a window of a test running beside this one may hold the activation).
 bool FocusComesTo(HWND dialog, int id);
@@ -139,8 +139,6 @@ bool ChooseInColorPicker(HWND picker, COLORREF color);
 class Picture {
 public:
     explicit Picture(HWND window);
-    int Width() const { return width; }
-    int Height() const { return height; }
     // x and y from the window's top left corner.
     COLORREF At(int x, int y) const;
     // Whether any pixel of the rectangle (window coordinates) has exactly the colour.

@@ -28,14 +28,6 @@ void PressChord(std::initializer_list<WORD> keys)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// Files open for editing, typing overwrites, saving keeps no backup.
-const char overwriteSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=0\r\n";
-
-std::string Bytes(std::initializer_list<unsigned char> values)
-{
-    return std::string(values.begin(), values.end());
-}
-
 std::string Sequence(int count)
 {
     std::string bytes;
@@ -44,41 +36,28 @@ std::string Sequence(int count)
     return bytes;
 }
 
-// The editor on a file of its own folder, receiving real input.
-struct EditedFile {
-    EditedFile(const std::string& bytes, const std::string& settings = overwriteSettings)
-        : editor(Start(bytes, settings))
+// The editor on a file of its own, in front, receiving real input.
+struct InputFile : e2e::EditedFile {
+    explicit InputFile(const std::string& bytes, const std::string& settings = e2e::editableSettings)
+        : EditedFile(bytes, settings)
     {
         SetForegroundWindow(editor.frame);
     }
-    Editor Start(const std::string& bytes, const std::string& settings)
-    {
-        data.Write("data.bin", bytes);
-        return Editor("\"" + data.File("data.bin") + "\"", settings);
-    }
     // Key names as xdotool knows them, pressed one after the other.
     void Keys(const std::string& keys) const { e2e::XdoTool("key --delay 20 " + keys); }
-    // Pointer actions; the view reads where the pointer is when it handles a
-    // button, so each action waits for the last to be seen.
-    void Pointer(const std::string& actions) const { e2e::XdoTool(actions); }
     // Saves with the real shortcut and waits for the file to hold the bytes.
     bool SavedAs(const std::string& expected) const
     {
         Keys("ctrl+s");
         return e2e::WaitUntil([&] { return data.Read("data.bin") == expected; });
     }
-    bool CaretAt(const char* pane) const
-    {
-        return e2e::WaitUntil([&] { return editor.Pane(0).rfind(pane, 0) == 0; });
-    }
-    // The centres of a byte's hexadecimal and character cells on the screen, while the top row is shown.
-    POINT ByteCell(uint32_t offset) const { return Cell(offset, false); }
-    POINT CharacterCell(uint32_t offset) const { return Cell(offset, true); }
-    POINT Cell(uint32_t offset, bool characterColumn) const
+    // Moves the pointer to the centre of a byte's hexadecimal or character cell
+    // while the top row is shown; the view reads where the pointer is when it
+    // handles a button, so the move waits to be seen.
+    std::string MoveTo(uint32_t offset, bool characterColumn = false) const
     {
         HDC dc = GetDC(editor.view);
-        LOGFONTA description =
-            DisplayFontDescription("FixedSys", 14, false, false, GetDeviceCaps(dc, LOGPIXELSY));
+        LOGFONTA description = DisplayFontDescription("FixedSys", 14, false, false, GetDeviceCaps(dc, LOGPIXELSY));
         HFONT font = CreateFontIndirectA(&description);
         HGDIOBJ previous = SelectObject(dc, font);
         SIZE digits = {};
@@ -92,75 +71,76 @@ struct EditedFile {
         int x = characterColumn ? hexLeft + charWidth * (49 + column) : hexLeft + 3 * charWidth * column;
         POINT cell = {x + charWidth / 2, digits.cy * (1 + static_cast<int>(offset / 16)) + digits.cy / 2};
         ClientToScreen(editor.view, &cell);
-        return cell;
+        return "mousemove " + std::to_string(cell.x) + " " + std::to_string(cell.y) + " sleep 0.2 ";
     }
-    std::string MoveTo(POINT point) const
-    {
-        return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y) + " sleep 0.2 ";
-    }
-
-    e2e::TestFolder data;
-    Editor editor;
 };
 
 } // namespace
 
-TEST(Typing, OverwriteAndInsertDigitsAndAppendInBothModes)
+TEST(Typing, DigitsInBothModesThenShiftSelectionBackspaceAndDelete)
 {
-    EditedFile file(Sequence(4));
+    InputFile file(Sequence(16));
     // 41 over the first byte; Insert; AB inserted; at the end CD appended;
     // Insert again; EF appended in overwrite mode too.
     file.Keys("4 1 Insert a b ctrl+End c d Insert E F");
-    EXPECT_TRUE(file.SavedAs(Bytes({0x41, 0xAB, 0x01, 0x02, 0x03, 0xCD, 0xEF})));
+    const std::string typed = "\x41\xAB" + Sequence(16).substr(1) + "\xCD\xEF";
+    EXPECT_TRUE(file.SavedAs(typed));
     EXPECT_EQ(file.editor.Pane(3), "上書");
-}
-
-TEST(Typing, BackspaceDeleteAndShiftSelection)
-{
-    EditedFile file(Sequence(16));
     // Right three times from 5 with Shift held selects 5..7 with the caret on 8.
-    file.Keys("Right Right Right Right Right keydown shift key Right Right Right keyup shift");
-    EXPECT_TRUE(file.CaretAt("0x00000008"));
-    // Delete takes the selection; Backspace the byte before the caret; Delete the byte at it.
+    file.Keys("ctrl+Home Right Right Right Right Right keydown shift key Right Right Right keyup shift");
+    EXPECT_TRUE(e2e::WaitUntil([&] { return file.editor.Caret() == 8; }));
+    // Delete takes the selection, and the caret stays at 8; Backspace takes
+    // the byte before the caret, Delete the byte at it.
     file.Keys("Delete BackSpace Delete");
-    EXPECT_TRUE(file.SavedAs(Bytes({0x00, 0x01, 0x02, 0x03, 0x04, 0x08, 0x09, 0x0C, 0x0D, 0x0E, 0x0F})));
+    EXPECT_TRUE(file.SavedAs("\x41\xAB\x01\x02\x03\x07\x08\x0B\x0C\x0D\x0E\x0F\xCD\xEF"));
     // Down from the last row is refused; Undo takes each step back.
     file.Keys("ctrl+End Down ctrl+z ctrl+z ctrl+z");
-    EXPECT_TRUE(file.SavedAs(Sequence(16)));
+    EXPECT_TRUE(file.SavedAs(typed));
 }
 
 TEST(Mouse, DragSelectsAndTheCharacterColumnIgnoresClicks)
 {
-    EditedFile file(Sequence(0x40));
+    InputFile file(Sequence(0x40));
     file.editor.Resize(900, 400);
-    file.Pointer(file.MoveTo(file.ByteCell(0x10)) + "mousedown 1 sleep 0.2 " + file.MoveTo(file.ByteCell(0x20)) +
-                 file.MoveTo(file.ByteCell(0x25)) + "mouseup 1");
-    EXPECT_TRUE(file.CaretAt("0x00000010"));
-    file.Pointer(file.MoveTo(file.CharacterCell(0x30)) + "click 1 sleep 0.2");
+    e2e::XdoTool(file.MoveTo(0x10) + "mousedown 1 sleep 0.2 " + file.MoveTo(0x20) + file.MoveTo(0x25) + "mouseup 1");
+    EXPECT_TRUE(e2e::WaitUntil([&] { return file.editor.Caret() == 0x10; }));
+    e2e::XdoTool(file.MoveTo(0x30, true) + "click 1 sleep 0.2");
     file.Keys("Delete");
     EXPECT_TRUE(file.SavedAs(Sequence(0x10) + Sequence(0x40).substr(0x25)));
 }
 
-TEST(Typing, KeypadKeysAssignedToLettersTypeThem)
+// A keypad key of the settings file types its letter, the keypad Enter only as
+// the keypad's; one chosen in the options types at once, without switching the
+// typing mode, and OK writes every option back at exit.
+TEST(Typing, KeypadKeysFromTheSettingsFileAndFromTheOptionsTypeTheirLetters)
 {
-    EditedFile file(std::string(1, '\0'),
-                    std::string(overwriteSettings) + "[Numpad]\r\nC=/\r\nE=Enter\r\n");
-    file.Keys("KP_Divide KP_Enter Return");
-    EXPECT_TRUE(file.SavedAs("\xCE"));
-}
-
-TEST(Typing, KeypadKeyAssignedInTheOptionsTypesItsLetterAtOnce)
-{
-    EditedFile file(std::string(1, '\0'));
+    e2e::TestFolder tools;
+    tools.Write("calc.exe", "x");
+    InputFile file(std::string(1, '\0'), std::string(e2e::editableSettings) + "[Numpad]\r\nE=Enter\r\n");
     HWND dialog = file.editor.OpenDialog(ID_SETTING_OPTION);
     ASSERT_NE(dialog, nullptr);
-    const int plusRow = 4;
-    SendDlgItemMessageA(dialog, IDC_OPTION_FIRSTNUMPAD + 2, CB_SETCURSEL, plusRow, 0);
-    e2e::PressButton(dialog, IDOK);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(dialog); }));
+    const int enterItem = 5, plusItem = 4;
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_OPTION_FIRSTNUMPAD + 4, CB_GETCURSEL, 0, 0), enterItem);
+    e2e::SettledPicture(dialog).Save("dialog-options");
+    e2e::Click(dialog, IDC_OPTION_INSERT);
+    e2e::Click(dialog, IDC_OPTION_BACKUP);
+    SendDlgItemMessageA(dialog, IDC_OPTION_FIRSTNUMPAD + 2, CB_SETCURSEL, plusItem, 0);
+    e2e::PressButton(dialog, IDC_OPTION_BROWSE);
+    ASSERT_TRUE(file.editor.ChooseFile(tools.File("calc.exe"), dialog));
+    EXPECT_EQ(e2e::WindowText(e2e::DialogItem(dialog, IDC_OPTION_CALCULATOR)), tools.File("calc.exe"));
+    ASSERT_TRUE(e2e::CloseWith(dialog, IDOK));
+    EXPECT_EQ(file.editor.Pane(3), "上書");
+
     SetForegroundWindow(file.editor.frame);
-    file.Keys("KP_Add KP_Add");
-    EXPECT_TRUE(file.SavedAs("\xCC"));
+    file.Keys("KP_Enter Return KP_Add");
+    EXPECT_TRUE(file.SavedAs("\xEC"));
+    ASSERT_TRUE(file.editor.Close());
+    EXPECT_EQ(file.editor.Setting("Settings", "Insert"), "1");
+    EXPECT_EQ(file.editor.Setting("Settings", "BackUp"), "1");
+    EXPECT_EQ(file.editor.Setting("Settings", "Calculator"), tools.File("calc.exe"));
+    EXPECT_EQ(file.editor.Setting("Numpad", "C"), "+");
+    EXPECT_EQ(file.editor.Setting("Numpad", "E"), "Enter");
+    EXPECT_EQ(file.editor.Setting("Numpad", "A"), "");
 }
 
 TEST(Keyboard, ControlShortcutRunsItsCommand)
@@ -215,18 +195,15 @@ TEST(Keyboard, ShortcutsChangedInTheDialogApplyAtOnce)
     HWND dialog = editor.OpenDialog(ID_SETTING_KEY);
     ASSERT_NE(dialog, nullptr);
     HWND commands = e2e::DialogItem(dialog, IDC_KEY_COMMANDS);
-    const int fileNewRow = 0;
-    const int editReadOnlyRow = 21;
+    const int fileNewRow = 0, editReadOnlyRow = 21, letterR = 15 + ('R' - 'A');
     e2e::SelectListViewItem(*editor.process, commands, fileNewRow);
     e2e::Click(dialog, IDC_KEY_CLEAR);
     e2e::SelectListViewItem(*editor.process, commands, editReadOnlyRow);
     e2e::Click(dialog, IDC_KEY_SHIFT);
     e2e::Click(dialog, IDC_KEY_CTRL);
-    const int letterR = 15 + ('R' - 'A');
     SendDlgItemMessageA(dialog, IDC_KEY_NAMES, LB_SETCURSEL, letterR, 0);
     e2e::Click(dialog, IDC_KEY_ASSIGN);
-    e2e::PressButton(dialog, IDOK);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(e2e::CloseWith(dialog, IDOK));
 
     SetForegroundWindow(editor.frame);
     PressChord({VK_CONTROL, 'N'});

@@ -78,21 +78,3 @@ TEST(ClipboardPaste, WritesThePairsAsOneStep)
         EXPECT_EQ(Bytes(document), c.bytes) << c.text;
     }
 }
-
-// Neither the text of a huge copy nor the room for a huge paste fits the
-// address space: nothing changes, nothing is recorded.
-TEST(ClipboardPaste, WithoutMemoryNothingChanges)
-{
-    Document document;
-    ASSERT_TRUE(document.Resize(3));
-    std::memcpy(document.data, "abc", 3);
-    EXPECT_FALSE(document.CopyToClipboard(0, 0x80000000u));
-    EXPECT_FALSE(document.CopyToClipboard(0, 0x7FFFFFFFu));
-    for (uint32_t len : {0xFFFFFFF0u, 0xFFFFFFFFu}) {
-        EXPECT_FALSE(document.MakeRoomToWrite(1, len, false));
-        EXPECT_FALSE(document.MakeRoomToWrite(1, len, true));
-    }
-    EXPECT_EQ(Bytes(document), "abc");
-    EXPECT_TRUE(document.undoRecords.empty());
-    EXPECT_FALSE(document.modified);
-}

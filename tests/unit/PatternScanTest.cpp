@@ -64,13 +64,3 @@ TEST(PatternScan, AgreesWithAScanOfEveryPositionOnRandomData)
         }
     }
 }
-
-TEST(PatternScan, RepeatedSearchesStepThroughOverlappingHits)
-{
-    EXPECT_EQ(Scan("AAAA", "AAA", 0, SearchFromHead), 0u);
-    EXPECT_EQ(Scan("AAAA", "AAA", 0, SearchForward), 1u);
-    EXPECT_EQ(Scan("AAAA", "AAA", 1, SearchForward), none);
-    EXPECT_EQ(Scan("AAAA", "AAA", 1, SearchBackward), 0u);
-    // With the caret at 0 a backward search still tries position 0.
-    EXPECT_EQ(Scan("AAAA", "AAA", 0, SearchBackward), 0u);
-}

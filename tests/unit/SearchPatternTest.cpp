@@ -21,10 +21,10 @@ std::string Bytes(std::initializer_list<unsigned char> bytes)
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::string Pattern(const char* text, unsigned char mode, ByteOrder order = LittleEndian)
+std::string Pattern(const char* text, unsigned char mode, ByteOrder order = LittleEndian, CharCode code = Ascii)
 {
     SearchPattern pattern;
-    return MakeSearchPattern(text, mode, Ascii, order, pattern) ? pattern : "<invalid>";
+    return MakeSearchPattern(text, mode, code, order, pattern) ? pattern : "<invalid>";
 }
 
 } // namespace
@@ -42,6 +42,8 @@ TEST(TextPattern, EveryCharacterCodeAgreesWithIconv)
     for (const char* p = iconvSample[3]; *p; ++p)
         characters += (*p & 0xC0) != 0x80;
     EXPECT_EQ(MakeTextPattern(sample, Ucs2), std::string(iconvSample[2], 2 * characters));
+    // UCS-2 text is low byte first whatever order the numbers are shown in.
+    EXPECT_EQ(Pattern("A", FindModeText, BigEndian, Ucs2), Bytes({'A', 0}));
 }
 
 TEST(TextPattern, EucOfEveryJisCodeIsItsCodeWithHighBitsSet)

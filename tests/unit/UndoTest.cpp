@@ -30,7 +30,8 @@ std::string TempFile(const char* name)
 
 } // namespace
 
-// Every kind of step, taken back in reverse, gives back each earlier state exactly.
+// Every kind of step, taken back in reverse, gives back each earlier state
+// exactly; deletions often reach past the end, extensions change the size.
 TEST(Undo, RandomEditsUndoneInReverseRestoreEveryState)
 {
     std::mt19937 random(7);
@@ -72,66 +73,50 @@ TEST(Undo, RandomEditsUndoneInReverseRestoreEveryState)
     EXPECT_TRUE(document.undoRecords.empty());
 }
 
-TEST(Undo, DeletePastTheEndSavesOnlyUpToTheEnd)
-{
-    Document document;
-    Fill(document, "abcdef");
-    ASSERT_TRUE(document.DeleteBytes(4, 100));
-    EXPECT_EQ(Bytes(document), "abcd");
-    EXPECT_EQ(document.undoRecords.back().Length(), 2u);
-    uint32_t position = 0;
-    ASSERT_TRUE(document.Undo(position));
-    EXPECT_EQ(Bytes(document), "abcdef");
-    EXPECT_EQ(position, 4u);
-}
-
+// After each step (e: an edit, s: a save, u: an undo) the document counts as
+// modified exactly while it differs from the file.
 TEST(Undo, ModifiedFollowsTheDepthOfTheLastSave)
 {
     const std::string path = TempFile("zorix-undo.bin");
     Document document;
     Fill(document, "abc");
-    uint32_t position = 0;
-    auto edit = [&] {
-        ASSERT_TRUE(document.PushUndo(Overwritten, 0, 1));
-        ++document.data[0];
-        document.SetModified(true);
-    };
-
-    // No save: undoing everything gives back the unmodified document.
-    edit();
-    edit();
-    document.Undo(position);
-    EXPECT_TRUE(document.modified);
-    document.Undo(position);
-    EXPECT_FALSE(document.modified);
-
-    // Edits, save, undo: the bytes now differ from the file; redoing the edit
-    // by hand does not bring the saved state back.
-    edit();
-    edit();
-    ASSERT_TRUE(document.Save(path.c_str()));
-    EXPECT_FALSE(document.modified);
-    document.Undo(position);
-    EXPECT_TRUE(document.modified);
-    edit();
-    EXPECT_TRUE(document.modified);
-    document.Undo(position);
-    document.Undo(position);
-    EXPECT_TRUE(document.modified);
-
-    // A save at depth 0 is reached again by undoing down to it.
-    ASSERT_TRUE(document.Save(path.c_str()));
-    edit();
-    document.Undo(position);
-    EXPECT_FALSE(document.modified);
+    const std::pair<char, bool> steps[] = {
+        // No save: undoing everything gives back the unmodified document.
+        {'e', true}, {'e', true}, {'u', true}, {'u', false},
+        // Edits, save, undo: the bytes differ from the file, and an edit made
+        // below the saved depth leaves the saved state out of reach.
+        {'e', true}, {'e', true}, {'s', false}, {'u', true}, {'e', true}, {'u', true}, {'u', true},
+        // A save at depth 0 is reached again by undoing down to it.
+        {'s', false}, {'e', true}, {'u', false}};
+    for (const auto& step : steps) {
+        uint32_t position = 0;
+        if (step.first == 'e') {
+            ASSERT_TRUE(document.PushUndo(Overwritten, 0, 1));
+            ++document.data[0];
+            document.SetModified(true);
+        } else if (step.first == 's') {
+            ASSERT_TRUE(document.Save(path.c_str()));
+        } else {
+            ASSERT_TRUE(document.Undo(position));
+        }
+        EXPECT_EQ(document.modified, step.second) << "step " << &step - steps;
+    }
     DeleteFileA(path.c_str());
 }
 
-TEST(Undo, RefusedInsertionChangesAndRecordsNothing)
+// Neither a huge insertion, the room for a huge paste nor the text of a huge
+// copy fits the address space: nothing changes and nothing is recorded.
+TEST(Undo, WithoutMemoryNothingChangesAndNothingIsRecorded)
 {
     Document document;
     Fill(document, "abc");
     EXPECT_FALSE(document.InsertBytes(1, 0xFFFFFFF0u));
+    for (uint32_t len : {0xFFFFFFF0u, 0xFFFFFFFFu}) {
+        EXPECT_FALSE(document.MakeRoomToWrite(1, len, false));
+        EXPECT_FALSE(document.MakeRoomToWrite(1, len, true));
+    }
+    EXPECT_FALSE(document.CopyToClipboard(0, 0x80000000u));
+    EXPECT_FALSE(document.CopyToClipboard(0, 0x7FFFFFFFu));
     EXPECT_EQ(Bytes(document), "abc");
     EXPECT_TRUE(document.undoRecords.empty());
     EXPECT_FALSE(document.modified);
