@@ -105,6 +105,11 @@ bool Editor::ChooseFile(const std::string& path, HWND over) const
     return WaitUntil([&] { return !IsWindow(picker); });
 }
 
+void Editor::StayOnTop() const
+{
+    SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool Editor::Close() const
 {
     e2e::PostCommand(frame, 40001);

@@ -63,6 +63,9 @@ public:
     // The value of a key in the settings file as it is now.
     std::string Setting(const std::string& section, const std::string& key) const;
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
+    // Keeps the frame, and the dialogs it owns, above the windows of tests
+    // running beside this one, so that pictures of the screen show this editor.
+    void StayOnTop() const;
 };
 
 // Settings under which files open for editing, typing overwrites and saving keeps no backup.

@@ -116,6 +116,7 @@ TEST(OptionsDialog, CancelKeepsAllButTheClearedHistoryAndAKeyGivenTwiceIsRefused
 TEST(ColourDialogs, SamplesShowPicksAndOnlyOkReachesTheView)
 {
     e2e::EditedFile f(std::string(5, '\0') + "A" + std::string(10, '\0'));
+    f.editor.StayOnTop();
     const e2e::Picture before = e2e::SettledPicture(f.editor.view);
     const RECT view = e2e::ClientRect(f.editor.view);
     const COLORREF ruleColor = RGB(0, 0, 255), green = RGB(0, 160, 0), cream = RGB(255, 255, 192);

@@ -20,7 +20,8 @@ protected:
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "PainterTestWindow";
         RegisterClassA(&wc);
-        window = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr,
+        // Below where the editors of the end-to-end tests running beside this one open.
+        window = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 440, 900, 300, nullptr,
                                  nullptr, wc.hInstance, nullptr);
         ASSERT_NE(window, nullptr);
         view.window = window;
