@@ -73,19 +73,9 @@ void OptionsDialog::ClearHistory()
 void OptionsDialog::BrowseCalculator()
 {
     PathBuffer path;
-    CopyWholeChars(path, sizeof path, CalculatorText().c_str());
+    ReadItemText(IDC_OPTION_CALCULATOR, path, sizeof path);
     if (ChooseFileName(hwnd, path, false))
         SetDlgItemTextA(hwnd, IDC_OPTION_CALCULATOR, path);
-}
-
-// The whole text, however long; it is cut to a path's length on whole characters.
-std::string OptionsDialog::CalculatorText() const
-{
-    HWND edit = GetDlgItem(hwnd, IDC_OPTION_CALCULATOR);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    GetWindowTextA(edit, &text[0], static_cast<int>(text.size()));
-    text.resize(lstrlenA(text.c_str()));
-    return text;
 }
 
 void OptionsDialog::OnOK()
@@ -102,7 +92,7 @@ void OptionsDialog::OnOK()
         SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(later), TRUE);
         return;
     }
-    CopyWholeChars(chosen.calculator, sizeof chosen.calculator, CalculatorText().c_str());
+    ReadItemText(IDC_OPTION_CALCULATOR, chosen.calculator, sizeof chosen.calculator);
     values = chosen;
     EndDialog(hwnd, IDOK);
 }

@@ -35,5 +35,4 @@ public:
 private:
     void ClearHistory();
     void BrowseCalculator();
-    std::string CalculatorText() const;
 };

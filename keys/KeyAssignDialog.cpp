@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "dialogs/ReportList.h"
 #include "keys/KeyText.h"
 #include "resources/resource.h"
 
@@ -12,16 +13,6 @@ namespace {
 
 const int commandColumnWidth = 105;
 const int keyColumnWidth = 115;
-
-void InsertColumn(HWND list, int index, const char* title, int width)
-{
-    LVCOLUMNA column = {};
-    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = width;
-    column.pszText = const_cast<char*>(title);
-    SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-}
 
 void InsertItem(HWND list, int index, const char* text)
 {
@@ -67,10 +58,7 @@ HWND KeyAssignDialog::KeyList() const
 void KeyAssignDialog::OnInitDialog()
 {
     HWND list = CommandList();
-    LPARAM extended = SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_FULLROWSELECT);
-    InsertColumn(list, 0, "メニュー", commandColumnWidth);
-    InsertColumn(list, 1, "キー", keyColumnWidth);
+    SetUpReportList(list, {{"メニュー", commandColumnWidth}, {"キー", keyColumnWidth}});
     for (int i = 0; i < commandCount; ++i)
         InsertItem(list, i, commandTable[i].label);
     SelectItem(list, 0);

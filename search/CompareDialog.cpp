@@ -2,19 +2,9 @@
 
 #include "app/Application.h"
 #include "app/WaitCursor.h"
+#include "dialogs/ReportList.h"
 #include "document/PathText.h"
 #include "resources/resource.h"
-
-namespace {
-
-struct Column {
-    const char* title;
-    int width;
-};
-
-const Column columns[] = {{"アドレス", 75}, {"編集中", 70}, {"比較先", 70}};
-
-} // namespace
 
 CompareDialog::CompareDialog() : DialogBase(IDD_COMPARE)
 {
@@ -52,7 +42,7 @@ void CompareDialog::OnInitDialog()
     SetDlgItemTextA(hwnd, IDC_COMPARE_OTHERSIZE, HexSizeText(comparison.otherSize).c_str());
     SetDlgItemTextA(hwnd, IDC_COMPARE_EDITEDSIZE, HexSizeText(theDocument.size).c_str());
     HWND list = GetDlgItem(hwnd, IDC_COMPARE_LIST);
-    SetUpList(list);
+    SetUpReportList(list, {{"アドレス", 75}, {"編集中", 70}, {"比較先", 70}});
     // The rows are drawn on demand from the offsets, however many there are.
     auto rows = static_cast<int>(comparison.offsets.size());
     SendMessageA(list, LVM_SETITEMCOUNT, rows, 0);
@@ -61,19 +51,6 @@ void CompareDialog::OnInitDialog()
         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         item.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
-    }
-}
-
-void CompareDialog::SetUpList(HWND list) const
-{
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < 3; ++i) {
-        LVCOLUMNA column = {};
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-        column.fmt = LVCFMT_LEFT;
-        column.cx = columns[i].width;
-        column.pszText = const_cast<char*>(columns[i].title);
-        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
 }
 

@@ -25,7 +25,6 @@ public:
 private:
     FileComparison comparison;
 
-    void SetUpList(HWND list) const;
     void FillRowText(LVITEMA& item) const;
     void GoToSelectedDifference();
 };
