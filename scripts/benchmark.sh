@@ -8,4 +8,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh --target zorix_benchmark
 source scripts/env.sh
-ZORIX_PRIVATE_DISPLAY=1 scripts/with-display.sh wine "$BUILD_DIR/zorix_benchmark.exe"
+ZORIX_PRIVATE_DISPLAY=1 scripts/with-display.sh wine "$RUN_DIR/zorix_benchmark.exe"

@@ -7,8 +7,8 @@ source "$(dirname "$0")/env.sh"
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 
-packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev googletest
-          wine wine32:i386 xvfb x11-utils locales fonts-ipafont-gothic imagemagick liblnk-utils
+packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix googletest
+          wine wine32:i386 wine64 xvfb x11-utils locales fonts-ipafont-gothic imagemagick liblnk-utils
           xdotool xclip fp-utils libchm-bin)
 
 missing=()

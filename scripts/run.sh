@@ -7,4 +7,4 @@ scripts/build.sh --target zorix
 source scripts/env.sh
 args=()
 [ $# -gt 0 ] && args=("$(winepath -w "$(realpath "$1")" 2>/dev/null)")
-scripts/with-display.sh wine "$BUILD_DIR/zorix.exe" "${args[@]}"
+scripts/with-display.sh wine "$RUN_DIR/zorix.exe" "${args[@]}"

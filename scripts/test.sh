@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 source scripts/env.sh
-ZORIX_PRIVATE_DISPLAY=1 scripts/with-display.sh ctest --test-dir "$BUILD_DIR" --output-on-failure -j 2 "$@"
+ZORIX_PRIVATE_DISPLAY=1 scripts/with-display.sh ctest --test-dir "$RUN_DIR" --output-on-failure -j 2 "$@"
