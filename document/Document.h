@@ -78,6 +78,7 @@ private:
     void SetFileName(const char* path);
     bool ReadFileInto(HANDLE file);
     void RefuseLoad(const char* message, DWORD errorCode);
+    bool MakeBackup() const;
     bool WriteFileFrom();
 };
 

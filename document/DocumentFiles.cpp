@@ -4,6 +4,7 @@
 #include "app/WaitCursor.h"
 #include "document/BlockTransfer.h"
 #include "document/Document.h"
+#include "document/FileHandle.h"
 #include "document/PathText.h"
 
 namespace {
@@ -14,6 +15,7 @@ const DWORD transferBlock = 64u << 20;
 const char tooLargeMessage[] = "ファイルが大きすぎるため開けません。";
 const char noMemoryMessage[] = "メモリが足りないため、ファイルを開けません。";
 const char cannotSaveMessage[] = "ファイルを保存できませんでした。\r\n";
+const char cannotBackUpMessage[] = "バックアップファイルを作成できませんでした。\r\n";
 
 bool ReadWhole(HANDLE file, unsigned char* data, uint32_t size)
 {
@@ -22,11 +24,67 @@ bool ReadWhole(HANDLE file, unsigned char* data, uint32_t size)
     });
 }
 
+// A write that moves nothing without an error is a full disk on some systems.
 bool WriteWhole(HANDLE file, const unsigned char* data, uint32_t size)
 {
     return TransferInBlocks(size, transferBlock, [&](uint32_t offset, DWORD length, DWORD& moved) {
-        return WriteFile(file, data + offset, length, &moved, nullptr) != 0;
+        if (!WriteFile(file, data + offset, length, &moved, nullptr))
+            return false;
+        if (moved == 0)
+            SetLastError(ERROR_DISK_FULL);
+        return true;
     });
+}
+
+bool SeekTo(HANDLE file, uint32_t offset)
+{
+    LARGE_INTEGER distance;
+    distance.QuadPart = offset;
+    return SetFilePointerEx(file, distance, nullptr, FILE_BEGIN) != 0;
+}
+
+bool CutAt(HANDLE file, uint32_t offset)
+{
+    return SeekTo(file, offset) && SetEndOfFile(file);
+}
+
+// The file's current length, or UINT32_MAX for one of 4 GiB or more, which
+// the data (below 4 GiB) can never outgrow.
+bool OldLength(HANDLE file, uint32_t& length)
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size))
+        return false;
+    length = size.QuadPart > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(size.QuadPart);
+    return true;
+}
+
+// Writes the part beyond the old end first, where a full disk can only strike
+// before any old byte is touched; then the file is cut back to its old length.
+bool WriteGrowth(HANDLE file, const unsigned char* data, uint32_t oldLength, uint32_t size)
+{
+    if (SeekTo(file, oldLength) && WriteWhole(file, data + oldLength, size - oldLength))
+        return true;
+    DWORD error = GetLastError();
+    CutAt(file, oldLength);
+    SetLastError(error);
+    return false;
+}
+
+// Replaces the file's content in place, keeping its identity, attributes and
+// links. Room for growth is taken before the old bytes are overwritten.
+bool WriteInPlace(HANDLE file, const unsigned char* data, uint32_t size)
+{
+    uint32_t oldLength = 0;
+    if (!OldLength(file, oldLength))
+        return false;
+    uint32_t overwritten = size;
+    if (size > oldLength) {
+        if (!WriteGrowth(file, data, oldLength, size))
+            return false;
+        overwritten = oldLength;
+    }
+    return SeekTo(file, 0) && WriteWhole(file, data, overwritten) && CutAt(file, size);
 }
 
 } // namespace
@@ -37,16 +95,14 @@ const char cannotReadMessage[] = "ファイルを最後まで読み込めませ�
 bool Document::Load(const char* path)
 {
     SetFileName(path);
-    HANDLE file = CreateFileA(fileName, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    FileHandle file(CreateFileA(fileName, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
         DWORD error = GetLastError();
         RefuseLoad(cannotOpenMessage, error);
         return false;
     }
     WaitCursor waitCursor;
-    bool loaded = ReadFileInto(file);
-    CloseHandle(file);
-    if (!loaded)
+    if (!ReadFileInto(file.Get()))
         return false;
     if (frame) {
         frame->UpdateTitle();
@@ -93,16 +149,19 @@ bool Document::Save(const char* path)
 {
     SetFileName(path);
     DWORD attributes = GetFileAttributesA(fileName);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
         if (!frame || frame->ShowMessage(nullptr, "ファイルが読み取り専用です。属性を解除しますか？", MB_YESNO | MB_ICONEXCLAMATION) ==
             IDNO)
             return false;
         SetFileAttributesA(fileName, attributes & ~FILE_ATTRIBUTE_READONLY);
     }
-    if (frame && frame->backUp) {
-        PathBuffer backupPath;
-        if (BackupPathFor(fileName, backupPath))
-            CopyFileA(fileName, backupPath, FALSE);
+    if (exists && frame && frame->backUp && !MakeBackup()) {
+        DWORD error = GetLastError();
+        // The file stays exactly as it was, read-only attribute included.
+        SetFileAttributesA(fileName, attributes);
+        frame->ShowMessage(nullptr, cannotBackUpMessage, MB_ICONHAND, error);
+        return false;
     }
     WaitCursor waitCursor;
     if (!WriteFileFrom()) {
@@ -114,15 +173,19 @@ bool Document::Save(const char* path)
     return true;
 }
 
+// The user who asked for a backup must never lose the old content without one.
+bool Document::MakeBackup() const
+{
+    PathBuffer backupPath;
+    if (!BackupPathFor(fileName, backupPath)) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
+    return CopyFileA(fileName, backupPath, FALSE) != 0;
+}
+
 bool Document::WriteFileFrom()
 {
-    HANDLE file = CreateFileA(fileName, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool written = SetFilePointer(file, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
-                   WriteWhole(file, data, size) && SetEndOfFile(file);
-    DWORD error = GetLastError();
-    bool closed = CloseHandle(file);
-    SetLastError(error);
-    return written && closed;
+    FileHandle file(CreateFileA(fileName, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsOpen() && WriteInPlace(file.Get(), data, size) && file.Close();
 }

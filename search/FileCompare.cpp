@@ -5,24 +5,11 @@
 #include <new>
 
 #include "document/BlockTransfer.h"
+#include "document/FileHandle.h"
 
 namespace {
 
 const DWORD compareBlock = 1u << 20;
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle(handle) {}
-    ~FileHandle()
-    {
-        if (handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    HANDLE handle;
-};
 
 void AppendByteDifferences(const unsigned char* edited, const unsigned char* other, uint32_t from, uint32_t to,
                            uint32_t base, FileComparison& result)
@@ -73,12 +60,12 @@ CompareStatus CompareWithFile(const char* path, const unsigned char* data, uint3
     error = 0;
     FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE) {
+    if (!file.IsOpen()) {
         error = GetLastError();
         return CompareStatus::CannotOpen;
     }
     LARGE_INTEGER otherSize;
-    if (!GetFileSizeEx(file.handle, &otherSize)) {
+    if (!GetFileSizeEx(file.Get(), &otherSize)) {
         error = GetLastError();
         return CompareStatus::CannotRead;
     }
@@ -87,7 +74,7 @@ CompareStatus CompareWithFile(const char* path, const unsigned char* data, uint3
         return CompareStatus::OtherFileEmpty;
     uint32_t length = result.otherSize < size ? static_cast<uint32_t>(result.otherSize) : size;
     try {
-        if (!CompareBlocks(file.handle, data, length, result)) {
+        if (!CompareBlocks(file.Get(), data, length, result)) {
             error = GetLastError();
             return CompareStatus::CannotRead;
         }

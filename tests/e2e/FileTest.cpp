@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
+#include "tests/common/UnixShell.h"
 #include "tests/e2e/Editor.h"
 
 using e2e::Editor;
@@ -191,4 +192,92 @@ TEST(Files, OpenThroughThePicker)
     ASSERT_TRUE(editor.ChooseFile(data.File("picked.bin")));
     ASSERT_TRUE(e2e::WaitUntil([&] { return editor.Caption() == "picked.bin - ZORIX Binary Editor"; }));
     EXPECT_NE(editor.ToolbarState(ID_EDIT_READONLY) & 0x01 /* TBSTATE_CHECKED */, 0);
+}
+
+namespace {
+
+// A folder on a small file system of its own, filled to the last page around
+// a file, so that a save which needs any more room fails. Needs root, as CI has.
+class FullDisk {
+public:
+    explicit FullDisk(const std::string& bytes)
+    {
+        CreateDirectoryA(data.File("disk").c_str(), nullptr);
+        mountPoint = unixshell::UnixPath(data.File("disk"));
+        mounted = unixshell::Run("mount -t tmpfs -o size=1m tmpfs '" + mountPoint + "'") == 0;
+        if (!mounted)
+            return;
+        data.Write("disk\\data.bin", bytes);
+        unixshell::Run("dd if=/dev/zero of='" + mountPoint + "/fill' bs=4096 2>/dev/null");
+    }
+    ~FullDisk()
+    {
+        if (mounted)
+            unixshell::Run("umount -l '" + mountPoint + "'");
+    }
+    void MakeRoom() const { DeleteFileA(data.File("disk\\fill").c_str()); }
+    std::string Path() const { return data.File("disk\\data.bin"); }
+    std::string Read() const { return data.Read("disk\\data.bin"); }
+
+    e2e::TestFolder data;
+    std::string mountPoint;
+    bool mounted = false;
+};
+
+std::string Pattern(size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i * 7 + i / 251);
+    return bytes;
+}
+
+} // namespace
+
+// A save that finds the disk full leaves the old file whole, keeps the
+// document modified, and writes everything once there is room.
+TEST(Files, FullDiskLeavesTheFileAsItWas)
+{
+    const std::string original = Pattern(300 * 1024);
+    struct Case {
+        const char* name;
+        const char* settings;
+        bool atEnd;
+        const char* message;
+    } cases[] = {
+        {"insert at the head", "[Settings]\r\nInsert=1\r\nReadOnly=0\r\nBackUp=0\r\n", false,
+         "ファイルを保存できませんでした。\r\n"},
+        {"overwrite past the end", e2e::editableSettings, true, "ファイルを保存できませんでした。\r\n"},
+        {"no room for the backup", "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n", false,
+         "バックアップファイルを作成できませんでした。\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FullDisk disk(original);
+        ASSERT_TRUE(disk.mounted) << "mounting a tmpfs at " << disk.mountPoint << " was refused";
+        Editor editor("\"" + disk.Path() + "\"", c.settings);
+        if (c.atEnd)
+            editor.Command(ID_EDIT_LAST);
+        editor.Type("DEADBEEF");
+        std::string edited = original;
+        if (c.atEnd)
+            edited += "\xDE\xAD\xBE\xEF";
+        else if (std::string(c.settings).find("Insert=1") != std::string::npos)
+            edited.insert(0, "\xDE\xAD\xBE\xEF");
+        else
+            edited.replace(0, 4, "\xDE\xAD\xBE\xEF");
+
+        editor.PostCommand(ID_FILE_SAVE);
+        std::string message = editor.AnswerMessage(IDOK);
+        EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
+        EXPECT_GT(message.size(), std::string(c.message).size()) << "the system's reason follows";
+        EXPECT_TRUE(disk.Read() == original) << "the file on disk changed";
+        EXPECT_EQ(editor.Caption(), "data.bin * - ZORIX Binary Editor");
+
+        disk.MakeRoom();
+        editor.Command(ID_FILE_SAVE);
+        EXPECT_TRUE(disk.Read() == edited);
+        EXPECT_EQ(editor.Caption(), "data.bin - ZORIX Binary Editor");
+        ASSERT_TRUE(editor.Close());
+    }
 }
