@@ -45,6 +45,8 @@ public:
     // growing past its end when the new ones run over it. Quiet when memory
     // runs out, for callers that must tell the user later.
     bool MakeRoomToWrite(uint32_t position, uint32_t len, bool insert);
+    // Changes a byte that the newest step already restores, recording nothing.
+    void RewriteRecordedByte(uint32_t position, unsigned char value);
     // Takes back the newest step; position receives where it happened.
     bool Undo(uint32_t& position);
 

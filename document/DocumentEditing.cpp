@@ -44,6 +44,15 @@ void Document::AddUndo(UndoRecord&& record)
         frame->EnableCommand(ID_EDIT_UNDO, true);
 }
 
+void Document::RewriteRecordedByte(uint32_t position, unsigned char value)
+{
+    data[position] = value;
+    // The stack does not move, so undoing down to the saved depth would no
+    // longer give back the saved bytes.
+    if (undoRecords.size() <= savedDepth)
+        savedDepth = unreachableDepth;
+}
+
 void Document::MarkSaved()
 {
     savedDepth = undoRecords.size();

@@ -174,8 +174,7 @@ RefreshCode HexView::TypeHighDigit(int digit)
 // selection, also when Shift is down for an upper-case letter.
 RefreshCode HexView::TypeLowDigit(int digit)
 {
-    unsigned char& byte = document->data[caret];
-    byte = static_cast<unsigned char>((byte & 0xF0) | digit);
+    document->RewriteRecordedByte(caret, static_cast<unsigned char>((document->data[caret] & 0xF0) | digit));
     StepCaret(caret + 1);
     document->SetModified(true);
     return RedrawAll;
