@@ -52,6 +52,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CHAR:
         theView.Refresh(theView.OnChar(wParam));
         return 0;
+    case WM_KILLFOCUS:
+        theView.ForgetShift();
+        return 0;
     case WM_DROPFILES:
         theView.Refresh(theFrame.OnDropFiles(reinterpret_cast<HDROP>(wParam)));
         return 0;

@@ -57,6 +57,8 @@ public:
     // Keyboard and mouse input; the frame routes the keys, the view window the mouse.
     RefreshCode OnKeyDown(WPARAM key, LPARAM keyData);
     void OnKeyUp(WPARAM key);
+    // The frame lost the keyboard focus: key releases go elsewhere now.
+    void ForgetShift();
     RefreshCode OnChar(WPARAM character);
     RefreshCode TrackShiftSelection();
     // Wider than an offset, so that offsets past 2 GiB stay apart from the codes.

@@ -73,8 +73,19 @@ RefreshCode HexView::StepCaret(uint32_t offset)
     return candidate;
 }
 
+void HexView::ForgetShift()
+{
+    shiftState = ShiftIdle;
+}
+
 RefreshCode HexView::TrackShiftSelection()
 {
+    // Shift may have been pressed or let go while a message box or dialog had
+    // the focus; the keyboard state knows, the messages never came here.
+    if (GetKeyState(VK_SHIFT) >= 0)
+        shiftState = ShiftIdle;
+    else if (shiftState == ShiftIdle)
+        shiftState = ShiftArmed;
     if (shiftState == ShiftArmed) {
         selectionAnchor = previousCaret;
         shiftState = ShiftExtending;

@@ -98,6 +98,38 @@ TEST(Typing, DigitsInBothModesThenShiftSelectionBackspaceAndDelete)
     EXPECT_TRUE(file.SavedAs(typed));
 }
 
+// Shift let go while a message box has the focus selects nothing afterwards;
+// Shift held through the box still selects.
+TEST(Typing, ShiftAcrossAMessageBoxFollowsTheRealKey)
+{
+    InputFile file(Sequence(16));
+    const struct {
+        const char* releaseInBox;
+        const char* afterBox;
+        bool selects;
+    } rows[] = {
+        {"keyup shift", "Right Right", false},
+        {"", "Right Right keyup shift", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.selects ? "held through the box" : "let go in the box");
+        file.editor.Command(ID_EDIT_HEAD);
+        // F3 with no search text shows a message box.
+        file.Keys("keydown shift key F3");
+        HWND box = file.editor.process->WaitDialog();
+        ASSERT_NE(box, nullptr);
+        if (*row.releaseInBox)
+            file.Keys(row.releaseInBox);
+        file.Keys("Return");
+        ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(box); }));
+        SetForegroundWindow(file.editor.frame);
+        file.Keys(row.afterBox);
+        EXPECT_TRUE(e2e::WaitUntil([&] { return file.editor.Caret() == 2; }));
+        EXPECT_EQ(file.editor.Enabled(ID_EDIT_CUT), row.selects);
+        file.Keys("keyup shift Escape");
+    }
+}
+
 TEST(Mouse, DragSelectsAndTheCharacterColumnIgnoresClicks)
 {
     InputFile file(Sequence(0x40));
