@@ -41,9 +41,12 @@ RECT MoveInto(const RECT& rect, const RECT& area)
     return {left, top, static_cast<LONG>(left + width), static_cast<LONG>(top + height)};
 }
 
-LONG SaturatedSum(int start, int length)
+// A span of at least the least length whose end stays within the int range.
+void SpanInRange(int start, int length, int least, LONG& spanStart, LONG& spanEnd)
 {
-    return static_cast<LONG>(std::clamp<long long>(static_cast<long long>(start) + length, INT_MIN, INT_MAX));
+    const long long span = std::max(length, least);
+    spanStart = static_cast<LONG>(std::min<long long>(start, INT_MAX - span));
+    spanEnd = static_cast<LONG>(spanStart + span);
 }
 
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM collected)
@@ -57,9 +60,12 @@ BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM collected)
 
 } // namespace
 
-RECT StoredRestoredRect(int left, int top, int width, int height)
+RECT StoredRestoredRect(int left, int top, int width, int height, SIZE least)
 {
-    return {left, top, SaturatedSum(left, width), SaturatedSum(top, height)};
+    RECT rect;
+    SpanInRange(left, width, least.cx, rect.left, rect.right);
+    SpanInRange(top, height, least.cy, rect.top, rect.bottom);
+    return rect;
 }
 
 RECT KeepOnWorkAreas(const RECT& rect, const std::vector<RECT>& workAreas)

@@ -6,9 +6,10 @@
 
 #include <vector>
 
-// The restored rectangle the settings store as position and size; a right or
-// bottom edge beyond the int range stops at its end.
-RECT StoredRestoredRect(int left, int top, int width, int height);
+// The restored rectangle the settings store as position and size, at least
+// the least size the system gives a window (so that it is placed with the size
+// it will really have); one reaching beyond the int range is moved back into it.
+RECT StoredRestoredRect(int left, int top, int width, int height, SIZE least);
 
 // The rectangle as it is while it covers part of one of the work areas,
 // otherwise moved the shortest way into the nearest one, its size cut to fit.

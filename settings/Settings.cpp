@@ -60,8 +60,9 @@ WINDOWPLACEMENT StoredPlacement(const SettingsFile& file)
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     placement.showCmd = file.Flag("Maximize", false) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    const RECT stored =
-        StoredRestoredRect(file.Int("PosX", 0), file.Int("PosY", 0), file.Int("PosW", 560), file.Int("PosH", 400));
+    const SIZE least = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    const RECT stored = StoredRestoredRect(file.Int("PosX", 0), file.Int("PosY", 0), file.Int("PosW", 560),
+                                           file.Int("PosH", 400), least);
     placement.rcNormalPosition = KeepOnWorkAreas(stored, MonitorWorkAreas());
     return placement;
 }

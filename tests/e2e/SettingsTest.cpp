@@ -207,7 +207,9 @@ TEST(Settings, PlacementOffEveryScreenMovesOntoOneAndStaysThere)
     // Wine itself moves a frame that lies just beside the screen; the last
     // placement is one it leaves off every screen.
     for (const std::string placement : {"PosX=99999999999999999999\r\n", "PosX=1024\r\n",
-                                        "PosX=3000\r\nPosY=-2000\r\nPosW=5000\r\nPosH=300\r\n"}) {
+                                        "PosX=3000\r\nPosY=-2000\r\nPosW=5000\r\nPosH=300\r\n",
+                                        "PosX=99999999999999999999\r\nPosY=-99999999999999999999\r\n"
+                                        "PosW=abc\r\nPosH=12abc\r\n"}) {
         SCOPED_TRACE(placement);
         Editor editor("", "[Settings]\r\n" + placement);
         EXPECT_TRUE(IsInsideWorkArea(editor.frame));

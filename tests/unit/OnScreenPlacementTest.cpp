@@ -20,6 +20,7 @@ static std::ostream& operator<<(std::ostream& out, const RECT& r)
 TEST(OnScreenPlacement, OffScreenRectanglesMoveTheShortestWayIntoTheNearestArea)
 {
     const std::vector<RECT> twoMonitors = {{0, 0, 1024, 738}, {1024, 130, 2944, 1200}};
+    const SIZE least = {112, 27};
     const RECT cases[][2] = {
         // Covering any work area, by one pixel too: as it is.
         {{2900, 1100, 9000, 9000}, {2900, 1100, 9000, 9000}},
@@ -32,12 +33,14 @@ TEST(OnScreenPlacement, OffScreenRectanglesMoveTheShortestWayIntoTheNearestArea)
         {{100, 5000, 660, 5400}, {1024, 800, 1584, 1200}},
         // Too large for the nearest area: cut to its size.
         {{5000, 200, 8000, 3000}, {1024, 130, 2944, 1200}},
-        // Stored numbers at the ends of the range do not overflow.
-        {StoredRestoredRect(INT_MAX, INT_MIN, 560, -400), {2944, 130, 2944, 130}},
-        {StoredRestoredRect(INT_MIN, 0, INT_MAX, 400), {0, 0, 1024, 400}},
+        // Stored numbers at the ends of the range do not overflow, and a size
+        // below the least the system gives a window is taken as that least.
+        {StoredRestoredRect(INT_MAX, INT_MIN, 560, -400, least), {2384, 130, 2944, 157}},
+        {StoredRestoredRect(INT_MAX, 0, 0, 0, least), {2832, 130, 2944, 157}},
+        {StoredRestoredRect(INT_MIN, 0, INT_MAX, 400, least), {0, 0, 1024, 400}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(KeepOnWorkAreas(c[0], twoMonitors), c[1]) << c[0];
-    EXPECT_EQ(StoredRestoredRect(INT_MAX, INT_MIN, 560, -400), (RECT{INT_MAX, INT_MIN, INT_MAX, INT_MIN}));
+    EXPECT_EQ(StoredRestoredRect(INT_MAX, INT_MIN, 560, -400, least), (RECT{INT_MAX - 560, INT_MIN, INT_MAX, INT_MIN + 27}));
     EXPECT_EQ(KeepOnWorkAreas({99999, 99999, 100559, 100399}, {}), (RECT{99999, 99999, 100559, 100399}));
 }
