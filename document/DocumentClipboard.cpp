@@ -24,8 +24,9 @@ enum class PasteOutcome { Done, NoMemory, Unreadable };
 PasteOutcome PasteOpenClipboard(Document& document, uint32_t position, bool insert)
 {
     HANDLE handle = GetClipboardData(CF_TEXT);
+    // No text pastes nothing; a text the system cannot hand over must not pass for none.
     if (!handle)
-        return PasteOutcome::Done;
+        return IsClipboardFormatAvailable(CF_TEXT) ? PasteOutcome::Unreadable : PasteOutcome::Done;
     const char* text = static_cast<const char*>(GlobalLock(handle));
     if (!text)
         return PasteOutcome::Unreadable;
