@@ -15,13 +15,14 @@ RECT MovedTo(const RECT& rect, LONG left, LONG top)
     return {left, top, left + (rect.right - rect.left), top + (rect.bottom - rect.top)};
 }
 
-} // namespace
-
+// The size is kept: only the top left corner has to be reachable.
 RECT KeepInWorkArea(const RECT& dialog, const RECT& workArea)
 {
     const RECT inside = MoveIntoArea(dialog, workArea);
     return MovedTo(dialog, inside.left, inside.top);
 }
+
+} // namespace
 
 RECT CentreOnOwner(const RECT& dialog, const RECT& owner, const RECT& workArea)
 {
