@@ -14,18 +14,10 @@ static std::ostream& operator<<(std::ostream& out, const RECT& r)
     return out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}';
 }
 
-// The end-to-end tests have one screen; here the frame's monitor lies left of
-// the primary one, with a taskbar along its bottom.
+// The end-to-end tests have one screen and cannot leave the dialog without
+// room on either side; here the monitor lies left of the primary one, with a
+// taskbar along its bottom.
 const RECT workArea = {-1280, 0, 0, 984};
-
-TEST(DialogPlacement, CentredOnTheOwnerUnlessThatLeavesTheWorkArea)
-{
-    const RECT dialog = {0, 0, 300, 200};
-    EXPECT_EQ(CentreOnOwner(dialog, {-1001, 101, -400, 500}, workArea), (RECT{-851, 200, -551, 400}));
-    EXPECT_EQ(CentreOnOwner(dialog, {0, 0, 1920, 1080}, workArea), (RECT{-300, 440, 0, 640}));
-    // Larger than the work area: its top left corner stays reachable.
-    EXPECT_EQ(CentreOnOwner({0, 0, 1400, 1000}, {-1000, 100, -400, 500}, workArea), (RECT{-1280, 0, 120, 1000}));
-}
 
 TEST(DialogPlacement, OffTheCaretRowToTheSideWithRoom)
 {

@@ -39,11 +39,6 @@ TEST(Caption, UntitledAndModifiedDocuments)
     EXPECT_EQ(CaptionText("data.bin", true), "data.bin * - ZORIX Binary Editor");
 }
 
-TEST(PositionPane, WidestTextPutsTheWidestDigitsInEveryPlace)
-{
-    EXPECT_EQ(WidestPositionPaneText('D', '8'), "0xDDDDDDDD : 888 , 88888 , 8888888888");
-}
-
 TEST(StatusPanes, DesignedWidthsAreTheLeastAndWiderTextsPushTheFollowingPanes)
 {
     const PaneEdges cases[][2] = {
