@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "app/StatusPaneText.h"
+#include "app/StatusPaneWidths.h"
 #include "app/ToolbarButtons.h"
 #include "resources/resource.h"
 #include "view/CharCode.h"
@@ -14,7 +15,6 @@
 namespace {
 
 const char viewClassName[] = "ZORIXBinaryEditorViewClass";
-const int statusPaneEdges[5] = {210, 270, 330, 365, 410};
 
 bool RegisterViewClass(HINSTANCE instance)
 {
@@ -76,8 +76,17 @@ BOOL FrameWindow::CreateChildWindows(HWND frame)
     hwndToolBar = CreateToolBar(frame, instance);
     hwndStatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                                     reinterpret_cast<HMENU>(IDC_STATUSBAR), instance, nullptr);
-    SendMessageA(hwndStatusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(statusPaneEdges));
+    FitStatusPanes(hwndStatusBar);
     return TRUE;
+}
+
+void FrameWindow::OnSettingChange(WPARAM wParam, LPARAM lParam)
+{
+    // Only top-level windows hear of a change: the status bar takes up the
+    // system's new font when told, and its panes follow the texts' new widths.
+    SendMessageA(hwndStatusBar, WM_SETTINGCHANGE, wParam, lParam);
+    FitStatusPanes(hwndStatusBar);
+    LayoutChildren();
 }
 
 void FrameWindow::LayoutChildren()

@@ -54,6 +54,7 @@ public:
     // Child windows, menu states, status bar and caption.
     BOOL CreateChildWindows(HWND frame);
     void LayoutChildren();
+    void OnSettingChange(WPARAM wParam, LPARAM lParam);
     void SetBarVisible(WORD id, BOOL show);
     void SetMenuCheck(WORD id, BOOL flag);
     void EnableCommand(WORD id, BOOL flag);

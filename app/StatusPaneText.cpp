@@ -1,5 +1,6 @@
 #include "app/StatusPaneText.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace {
@@ -27,6 +28,18 @@ std::string PositionPaneText(const unsigned char* data, uint32_t size, uint32_t 
     }
     char text[64];
     std::snprintf(text, sizeof text, "0x%08X : %3u , %5u , %10u", caret, b[0], w16, w32);
+    return text;
+}
+
+std::string WidestPositionPaneText(char hexDigit, char decimalDigit)
+{
+    const unsigned char allOnes[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+    std::string text = PositionPaneText(allOnes, 4, 0, LittleEndian);
+    // After the "0x" come the eight digits of the offset.
+    const size_t offsetEnd = 10;
+    for (size_t i = 2; i < text.size(); ++i)
+        if (std::isxdigit(static_cast<unsigned char>(text[i])))
+            text[i] = i < offsetEnd ? hexDigit : decimalDigit;
     return text;
 }
 

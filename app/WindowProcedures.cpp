@@ -19,6 +19,10 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         theFrame.LayoutChildren();
         theView.Refresh(RedrawNothing);
         return 0;
+    case WM_SETTINGCHANGE:
+        theFrame.OnSettingChange(wParam, lParam);
+        theView.Refresh(RedrawNothing);
+        return 0;
     case WM_CLOSE:
         theFrame.OnClose();
         return 0;

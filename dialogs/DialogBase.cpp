@@ -2,9 +2,34 @@
 
 #include <string>
 
+#include "dialogs/DialogPlacement.h"
 #include "document/PathText.h"
 
 DialogBase* CurrentDialog = nullptr;
+
+namespace {
+
+RECT WindowRect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT WorkAreaOf(HWND window)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
+void MoveWindowTo(HWND window, const RECT& rect)
+{
+    SetWindowPos(window, nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
 
 int DialogBase::Run(HWND owner)
 {
@@ -35,6 +60,22 @@ INT_PTR DialogBase::OnPaint()
     return 0;
 }
 
+void DialogBase::PlaceOnOwner()
+{
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    if (!owner)
+        return;
+    MoveWindowTo(hwnd, CentreOnOwner(WindowRect(hwnd), WindowRect(owner), WorkAreaOf(owner)));
+}
+
+void DialogBase::KeepClearOf(const RECT& row)
+{
+    const RECT current = WindowRect(hwnd);
+    const RECT clear = ClearOfRow(current, row, WorkAreaOf(hwnd));
+    if (!EqualRect(&clear, &current))
+        MoveWindowTo(hwnd, clear);
+}
+
 void DialogBase::ReadItemText(int id, char* out, size_t size) const
 {
     HWND item = GetDlgItem(hwnd, id);
@@ -59,6 +100,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     dialog->hwnd = hwnd;
     switch (message) {
     case WM_INITDIALOG:
+        dialog->PlaceOnOwner();
         dialog->OnInitDialog();
         return TRUE;
     case WM_PAINT:

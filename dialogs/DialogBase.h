@@ -18,6 +18,9 @@ public:
     virtual void OnOK();
     virtual INT_PTR OnPaint();
 
+    // Centres the dialog on the window that owns it, inside that window's monitor.
+    void PlaceOnOwner();
+
     HWND hwnd = nullptr;
     WORD templateId;
 
@@ -27,6 +30,9 @@ protected:
     // Lets the dialog and its controls paint themselves now, so that a sample
     // drawn into a control afterwards is not painted over by them.
     void PaintControlsFirst();
+    // Moves the dialog off the row (screen coordinates), for a dialog that
+    // stays open while it moves the caret to what the user looks for.
+    void KeepClearOf(const RECT& row);
 };
 
 // The dialog being run; one editor dialog is open at a time.

@@ -99,4 +99,5 @@ void CompareDialog::GoToSelectedDifference()
     if (selected < 0 || static_cast<size_t>(selected) >= comparison.offsets.size())
         return;
     theView.Refresh(theView.GoToOffset(comparison.offsets[selected]));
+    KeepClearOf(theView.CaretRowOnScreen());
 }

@@ -34,6 +34,10 @@ INT_PTR FindDialog::OnCommand(WPARAM wParam)
         return 0;
     ReadControls();
     auto direction = static_cast<SearchDirection>(id - IDC_FIND_HEAD);
-    theView.Refresh(theView.SearchData(hwnd, text, mode, direction));
+    RefreshCode code = theView.SearchData(hwnd, text, mode, direction);
+    theView.Refresh(code);
+    // Only a hit moves the caret; a message box leaves everything in place.
+    if (code != RedrawNothing)
+        KeepClearOf(theView.CaretRowOnScreen());
     return 1;
 }

@@ -30,17 +30,6 @@ LONG StartInside(LONG start, long long length, LONG areaStart, LONG areaEnd)
     return static_cast<LONG>(std::clamp<long long>(start, areaStart, areaEnd - length));
 }
 
-RECT MoveInto(const RECT& rect, const RECT& area)
-{
-    const long long width = std::clamp<long long>(static_cast<long long>(rect.right) - rect.left, 0,
-                                                  static_cast<long long>(area.right) - area.left);
-    const long long height = std::clamp<long long>(static_cast<long long>(rect.bottom) - rect.top, 0,
-                                                   static_cast<long long>(area.bottom) - area.top);
-    const LONG left = StartInside(rect.left, width, area.left, area.right);
-    const LONG top = StartInside(rect.top, height, area.top, area.bottom);
-    return {left, top, static_cast<LONG>(left + width), static_cast<LONG>(top + height)};
-}
-
 // A span of at least the least length whose end stays within the int range.
 void SpanInRange(int start, int length, int least, LONG& spanStart, LONG& spanEnd)
 {
@@ -76,7 +65,18 @@ RECT KeepOnWorkAreas(const RECT& rect, const std::vector<RECT>& workAreas)
     const RECT& nearest = *std::min_element(workAreas.begin(), workAreas.end(), [&](const RECT& a, const RECT& b) {
         return Distance(rect, a) < Distance(rect, b);
     });
-    return MoveInto(rect, nearest);
+    return MoveIntoArea(rect, nearest);
+}
+
+RECT MoveIntoArea(const RECT& rect, const RECT& area)
+{
+    const long long width = std::clamp<long long>(static_cast<long long>(rect.right) - rect.left, 0,
+                                                  static_cast<long long>(area.right) - area.left);
+    const long long height = std::clamp<long long>(static_cast<long long>(rect.bottom) - rect.top, 0,
+                                                   static_cast<long long>(area.bottom) - area.top);
+    const LONG left = StartInside(rect.left, width, area.left, area.right);
+    const LONG top = StartInside(rect.top, height, area.top, area.bottom);
+    return {left, top, static_cast<LONG>(left + width), static_cast<LONG>(top + height)};
 }
 
 std::vector<RECT> MonitorWorkAreas()

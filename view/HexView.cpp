@@ -1,5 +1,7 @@
 #include "view/HexView.h"
 
+#include <algorithm>
+
 #include "document/Document.h"
 #include "view/DisplayMetrics.h"
 
@@ -45,6 +47,22 @@ void HexView::EnsureCaretVisible()
         topRow = caretRow - visibleRows + 1;
     else if (caretRow < topRow)
         topRow = caretRow;
+}
+
+RECT HexView::CaretRowOnScreen() const
+{
+    const DisplayMetrics& m = displayMetrics;
+    const uint32_t row = caret / m.bytesPerRow;
+    RECT rect = {};
+    if (row < topRow || row - topRow >= m.visibleRows)
+        return rect;
+    RECT client;
+    GetClientRect(window, &client);
+    rect.top = m.headerHeight + static_cast<int>(row - topRow) * m.lineHeight;
+    rect.bottom = rect.top + m.lineHeight;
+    rect.right = std::min<LONG>(client.right, m.textLeft + m.charWidth * m.bytesPerRow);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 RefreshCode HexView::GoToOffset(uint32_t offset)

@@ -45,6 +45,9 @@ public:
     // The top row that shows the last row of data as the last whole row.
     uint32_t MaxTopRow() const;
     void EnsureCaretVisible();
+    // The drawn part of the caret's row in screen coordinates; empty while
+    // the row is scrolled out of the window.
+    RECT CaretRowOnScreen() const;
 
     RefreshCode GoToOffset(uint32_t offset);
     void ResetView();

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "resources/resource.h"
+#include "view/DisplayFont.h"
 
 namespace e2e {
 
@@ -103,6 +104,27 @@ bool Editor::ChooseFile(const std::string& path, HWND over) const
     if (!picker || !ChooseInFilePicker(picker, path))
         return false;
     return WaitUntil([&] { return !IsWindow(picker); });
+}
+
+RECT Editor::CellOnScreen(uint32_t offset, bool characterColumn) const
+{
+    HDC dc = GetDC(view);
+    LOGFONTA description = DisplayFontDescription("FixedSys", 14, false, false, GetDeviceCaps(dc, LOGPIXELSY));
+    HFONT font = CreateFontIndirectA(&description);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE digits = {};
+    GetTextExtentPoint32A(dc, "00000000", 8, &digits);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(view, dc);
+    const int charWidth = digits.cx / 8;
+    const int hexLeft = digits.cx + charWidth;
+    const int column = static_cast<int>(offset % 16);
+    const int left = characterColumn ? hexLeft + charWidth * (49 + column) : hexLeft + 3 * charWidth * column;
+    const int top = digits.cy * (1 + static_cast<int>(offset / 16));
+    RECT cell = {left, top, left + charWidth, top + digits.cy};
+    MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    return cell;
 }
 
 void Editor::StayOnTop() const

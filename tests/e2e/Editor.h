@@ -1,5 +1,6 @@
 #pragma once
 // The editor started in a fresh folder of its own (so it has its own settings file).
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +64,9 @@ public:
     // The value of a key in the settings file as it is now.
     std::string Setting(const std::string& section, const std::string& key) const;
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
+    // Where the first digit of a byte, or its character, lies on the screen
+    // while the top row is shown, for the display font of a fresh start.
+    RECT CellOnScreen(uint32_t offset, bool characterColumn = false) const;
     // Keeps the frame, and the dialogs it owns, above the windows of tests
     // running beside this one, so that pictures of the screen show this editor.
     void StayOnTop() const;

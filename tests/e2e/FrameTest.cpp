@@ -41,6 +41,30 @@ TEST(Frame, StatusPanesOfAnEmptyDocument)
     EXPECT_EQ(editor.Pane(4), "S-JIS");
 }
 
+// The widest values a byte gives end before the panes do: no text pixel in
+// the last pixels of a pane.
+TEST(Frame, StatusPanesHoldTheirWidestTexts)
+{
+    e2e::EditedFile f("\xFC\xFD\xFE\xFF");
+    f.editor.StayOnTop();
+    EXPECT_EQ(f.editor.Pane(0), "0x00000000 : 252 , 65020 , 4294901244");
+    EXPECT_EQ(f.editor.Pane(1), "11111100");
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    // As started, and measured again after a change of the system's settings.
+    for (const char* picture : {"status-panes-widest", "status-panes-setting-change"}) {
+        const e2e::Picture bar = e2e::SettledPicture(f.editor.statusBar);
+        bar.Save(picture);
+        for (int pane : {0, 1}) {
+            const RECT rect = e2e::StatusPaneRect(*f.editor.process, f.editor.statusBar, pane);
+            ASSERT_GT(rect.right, rect.left + 8) << pane;
+            EXPECT_FALSE(bar.Has({rect.right - 6, rect.top, rect.right, rect.bottom}, text)) << picture << pane;
+        }
+        SendMessageTimeoutA(f.editor.frame, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0, SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+    }
+    EXPECT_EQ(e2e::ChildRect(f.editor.view).bottom, e2e::ChildRect(f.editor.statusBar).top);
+}
+
 TEST(Frame, ToolbarButtonsStartAsDesigned)
 {
     Editor editor;

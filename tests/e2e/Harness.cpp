@@ -354,6 +354,15 @@ std::string StatusPaneText(const Process& process, HWND statusBar, int pane)
     return reply.ReadText(0, capacity - 1);
 }
 
+RECT StatusPaneRect(const Process& process, HWND statusBar, int pane)
+{
+    RECT rect = {};
+    RemoteBuffer reply(process, sizeof rect);
+    if (reply.Valid() && SendWithin(statusBar, SB_GETRECT, pane, reply.Param()))
+        reply.Read(0, &rect, sizeof rect);
+    return rect;
+}
+
 std::string ListViewText(const Process& process, HWND listView, int item, int subItem)
 {
     const SIZE_T capacity = 256;

@@ -106,6 +106,8 @@ std::string ClipboardText();
 
 // Text of a status bar pane of another process (the reply buffer lives in that process).
 std::string StatusPaneText(const Process& process, HWND statusBar, int pane);
+// Where a pane lies in the status bar's client area.
+RECT StatusPaneRect(const Process& process, HWND statusBar, int pane);
 // A list view of another process: its item text, and selecting one item alone (none for -1).
 std::string ListViewText(const Process& process, HWND listView, int item, int subItem);
 void SelectListViewItem(const Process& process, HWND listView, int item);

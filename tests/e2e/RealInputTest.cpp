@@ -2,7 +2,6 @@
 
 #include "resources/resource.h"
 #include "tests/e2e/Editor.h"
-#include "view/DisplayFont.h"
 
 using e2e::Editor;
 
@@ -56,22 +55,9 @@ struct InputFile : e2e::EditedFile {
     // handles a button, so the move waits to be seen.
     std::string MoveTo(uint32_t offset, bool characterColumn = false) const
     {
-        HDC dc = GetDC(editor.view);
-        LOGFONTA description = DisplayFontDescription("FixedSys", 14, false, false, GetDeviceCaps(dc, LOGPIXELSY));
-        HFONT font = CreateFontIndirectA(&description);
-        HGDIOBJ previous = SelectObject(dc, font);
-        SIZE digits = {};
-        GetTextExtentPoint32A(dc, "00000000", 8, &digits);
-        SelectObject(dc, previous);
-        DeleteObject(font);
-        ReleaseDC(editor.view, dc);
-        const int charWidth = digits.cx / 8;
-        const int hexLeft = digits.cx + charWidth;
-        const int column = static_cast<int>(offset % 16);
-        int x = characterColumn ? hexLeft + charWidth * (49 + column) : hexLeft + 3 * charWidth * column;
-        POINT cell = {x + charWidth / 2, digits.cy * (1 + static_cast<int>(offset / 16)) + digits.cy / 2};
-        ClientToScreen(editor.view, &cell);
-        return "mousemove " + std::to_string(cell.x) + " " + std::to_string(cell.y) + " sleep 0.2 ";
+        RECT cell = editor.CellOnScreen(offset, characterColumn);
+        return "mousemove " + std::to_string((cell.left + cell.right) / 2) + " " +
+               std::to_string((cell.top + cell.bottom) / 2) + " sleep 0.2 ";
     }
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/StatusPaneText.h"
+#include "app/StatusPaneWidths.h"
 
 TEST(PositionPane, ValuesFollowTheByteOrder)
 {
@@ -36,4 +37,17 @@ TEST(Caption, UntitledAndModifiedDocuments)
 {
     EXPECT_EQ(CaptionText("無題", false), "無題 - ZORIX Binary Editor");
     EXPECT_EQ(CaptionText("data.bin", true), "data.bin * - ZORIX Binary Editor");
+}
+
+TEST(StatusPanes, DesignedWidthsAreTheLeastAndWiderTextsPushTheFollowingPanes)
+{
+    const PaneEdges cases[][2] = {
+        // text widths (margins 12), right edges
+        {{100, 40, 40, 20, 30}, {210, 270, 330, 365, 410}},
+        {{198, 48, 48, 23, 33}, {210, 270, 330, 365, 410}},
+        {{199, 48, 48, 23, 33}, {211, 271, 331, 366, 411}},
+        {{262, 52, 60, 24, 40}, {274, 338, 410, 446, 498}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FittedPaneEdges(c[0], 12), c[1]);
 }
