@@ -68,9 +68,10 @@ TEST(DialogPlacement, EveryDialogCentredOnTheFrameAndWholeOnTheScreen)
             HWND dialog = OpenDialog(f.editor, command, f.data.File("other.bin"));
             ASSERT_NE(dialog, nullptr) << command;
             const POINT centre = Centre(WindowRect(dialog));
-            if (corner.x == 40)
+            if (corner.x == 40) {
                 EXPECT_TRUE(std::abs(centre.x - frameCentre.x) <= 2 && std::abs(centre.y - frameCentre.y) <= 2)
                     << command << " centred at " << centre.x << "," << centre.y;
+            }
             EXPECT_TRUE(OnScreen(dialog)) << command << " with the frame at " << corner.x << "," << corner.y;
             ASSERT_TRUE(e2e::CloseWith(dialog, IDCANCEL)) << command;
         }
