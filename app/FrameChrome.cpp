@@ -72,7 +72,9 @@ BOOL FrameWindow::CreateChildWindows(HWND frame)
     theView.window = hwndView;
     UpdateWindow(hwndView);
 
-    InitCommonControls();
+    // Version 6 of the common controls registers only the classes asked for.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
     hwndToolBar = CreateToolBar(frame, instance);
     hwndStatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                                     reinterpret_cast<HMENU>(IDC_STATUSBAR), instance, nullptr);

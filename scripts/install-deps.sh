@@ -9,7 +9,7 @@ SUDO=""
 
 packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix googletest
           wine wine32:i386 wine64 xvfb x11-utils locales fonts-ipafont-gothic imagemagick liblnk-utils
-          xdotool xclip fp-utils libchm-bin)
+          xdotool xclip fp-utils libchm-bin python3-pefile)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,8 +6,9 @@ check=$1 sources=$2 chm=$3
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
-# The signature, the Japanese language in the header, and every source file
-# inside, with the pages in Shift-JIS and declared as such.
+# The signature, the Japanese language in the header, the full-text search
+# index, every source file and every picture the pages show inside, with the
+# pages in Shift-JIS and declared as such.
 contents() {
     [ "$(head -c 4 "$chm")" = ITSF ] || fail "no ITSF signature"
     [ "$(od -An -tx1 -j20 -N4 "$chm" | tr -d ' ')" = 11040000 ] || fail "language is not Japanese (0x0411)"
@@ -15,6 +16,10 @@ contents() {
     for file in "$sources"/*.html "$sources"/*.css "$sources"/*.hhc "$sources"/*.hhk; do
         name=${file##*/}
         grep -qE "[[:space:]]/${name//./\\.}\$" <<<"$listing" || fail "$name is not in the help file"
+    done
+    grep -qE '[[:space:]]/\$FIftiMain$' <<<"$listing" || fail "no full-text search index"
+    for picture in $(grep -oh 'src="[^"]*"' "$sources"/*.html | sed 's/src="\(.*\)"/\1/' | sort -u); do
+        grep -qE "[[:space:]]/${picture//./\\.}\$" <<<"$listing" || fail "the picture $picture is not in the help file"
     done
     extracted=$(mktemp -d)
     trap 'rm -rf "$extracted"' EXIT
