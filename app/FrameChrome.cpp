@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/Application.h"
+#include "app/ShownState.h"
 #include "app/StatusPaneText.h"
 #include "app/ToolbarButtons.h"
 #include "resources/resource.h"
@@ -119,8 +120,8 @@ void FrameWindow::SetMenuCheck(WORD id, BOOL flag)
 
 void FrameWindow::EnableCommand(WORD id, BOOL flag)
 {
-    EnableMenuItem(GetMenu(hwndFrame), id, MF_BYCOMMAND | (flag ? MF_ENABLED : MF_GRAYED));
-    SendMessageA(hwndToolBar, TB_SETSTATE, id, flag ? TBSTATE_ENABLED : 0);
+    EnableMenuCommand(GetMenu(hwndFrame), id, flag);
+    SetToolbarState(hwndToolBar, id, flag ? TBSTATE_ENABLED : 0);
 }
 
 void FrameWindow::UpdateReadOnlyState()
@@ -156,8 +157,8 @@ void FrameWindow::UpdatePositionPanes()
 void FrameWindow::UpdateModePanes()
 {
     HMENU menu = GetMenu(hwndFrame);
-    CheckMenuRadioItem(menu, ID_SETTING_ASCII, ID_SETTING_UTF8, ID_SETTING_ASCII + charCode, MF_BYCOMMAND);
-    CheckMenuRadioItem(menu, ID_SETTING_LENDIAN, ID_SETTING_BENDIAN, ID_SETTING_LENDIAN + byteOrder, MF_BYCOMMAND);
+    CheckMenuRadioCommand(menu, ID_SETTING_ASCII, ID_SETTING_UTF8, ID_SETTING_ASCII + charCode);
+    CheckMenuRadioCommand(menu, ID_SETTING_LENDIAN, ID_SETTING_BENDIAN, ID_SETTING_LENDIAN + byteOrder);
     SetPaneText(2, ReadOnlyPaneText(theDocument.readOnly));
     SetPaneText(3, InsertModePaneText(insertMode));
     SetPaneText(4, CharCodePaneText(charCode));
@@ -169,7 +170,7 @@ void FrameWindow::UpdateTitle()
     char title[281];
     if (theDocument.IsUntitled() || GetFileTitleA(theDocument.FileName(), title, sizeof title) != 0)
         lstrcpynA(title, theDocument.FileName(), sizeof title);
-    SetWindowTextA(hwndFrame, CaptionText(title, theDocument.modified).c_str());
+    SetCaption(hwndFrame, CaptionText(title, theDocument.modified).c_str());
 }
 
 void FrameWindow::OnToolTipText(NMHDR* notification)
