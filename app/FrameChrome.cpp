@@ -134,24 +134,37 @@ void FrameWindow::UpdateReadOnlyState()
 }
 
 // Panes are rewritten after every message; an unchanged text is left alone so
-// the status bar does not repaint for nothing.
-void FrameWindow::SetPaneText(int pane, const char* text)
+// the status bar does not repaint for nothing. True when the text changed.
+bool FrameWindow::SetPaneText(int pane, const char* text)
 {
     char current[256] = {};
     LRESULT length = SendMessageA(hwndStatusBar, SB_GETTEXTLENGTHA, pane, 0);
     if (LOWORD(length) < sizeof current) {
         SendMessageA(hwndStatusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(current));
         if (std::strcmp(current, text) == 0)
-            return;
+            return false;
     }
     SendMessageA(hwndStatusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+    return true;
 }
 
 void FrameWindow::UpdatePositionPanes()
 {
     const Document& document = theDocument;
-    SetPaneText(0, PositionPaneText(document.data, document.size, theView.caret, byteOrder).c_str());
-    SetPaneText(1, BitPaneText(document.data, document.size, theView.caret).c_str());
+    // The status bar draws itself at once for each text set; both panes
+    // change at almost every key, so it draws once after both are set.
+    const bool shown = IsWindowVisible(hwndStatusBar) != 0;
+    if (shown)
+        SendMessageA(hwndStatusBar, WM_SETREDRAW, FALSE, 0);
+    bool changed = SetPaneText(0, PositionPaneText(document.data, document.size, theView.caret, byteOrder).c_str());
+    changed = SetPaneText(1, BitPaneText(document.data, document.size, theView.caret).c_str()) || changed;
+    if (!shown)
+        return;
+    SendMessageA(hwndStatusBar, WM_SETREDRAW, TRUE, 0);
+    if (changed) {
+        InvalidateRect(hwndStatusBar, nullptr, FALSE);
+        UpdateWindow(hwndStatusBar);
+    }
 }
 
 void FrameWindow::UpdateModePanes()

@@ -107,5 +107,5 @@ private:
     RefreshCode ViewColoring();
     RefreshCode CharCodeChanged();
     RefreshCode ByteOrderChanged();
-    void SetPaneText(int pane, const char* text);
+    bool SetPaneText(int pane, const char* text);
 };
