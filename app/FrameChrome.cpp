@@ -151,8 +151,9 @@ bool FrameWindow::SetPaneText(int pane, const char* text)
 void FrameWindow::UpdatePositionPanes()
 {
     const Document& document = theDocument;
-    // The status bar draws itself at once for each text set; both panes
-    // change at almost every key, so it draws once after both are set.
+    // The status bar draws itself at once for each text set, which cost more
+    // than the view's repaint; with both panes changing at almost every key
+    // it draws once, when no message waits, like the toolbar's buttons.
     const bool shown = IsWindowVisible(hwndStatusBar) != 0;
     if (shown)
         SendMessageA(hwndStatusBar, WM_SETREDRAW, FALSE, 0);
@@ -161,10 +162,8 @@ void FrameWindow::UpdatePositionPanes()
     if (!shown)
         return;
     SendMessageA(hwndStatusBar, WM_SETREDRAW, TRUE, 0);
-    if (changed) {
+    if (changed)
         InvalidateRect(hwndStatusBar, nullptr, FALSE);
-        UpdateWindow(hwndStatusBar);
-    }
 }
 
 void FrameWindow::UpdateModePanes()

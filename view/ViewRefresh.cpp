@@ -14,12 +14,16 @@ void HexView::MeasureRows()
     displayMetrics.FitRows(client.bottom);
 }
 
+// Setting the scroll bar draws it, so an unchanged one is left alone.
 void HexView::UpdateScrollBar()
 {
     ScrollBarState state = ComputeScrollBar(FullRows(), topRow, displayMetrics.visibleRows);
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (GetScrollInfo(window, SB_VERT, &info) && info.nMin == 0 && info.nMax == state.nMax &&
+        info.nPage == state.nPage && info.nPos == state.nPos)
+        return;
     info.nMin = 0;
     info.nMax = state.nMax;
     info.nPage = state.nPage;
