@@ -12,4 +12,4 @@ export ZORIX_SCREEN=1920x1080x24 ZORIX_DESKTOP=1920x1080
 scripts/install-deps.sh
 scripts/build.sh --target zorix_benchmark
 source scripts/env.sh
-ZORIX_PRIVATE_DISPLAY=1 scripts/with-display.sh wine "$BUILD_DIR/zorix_benchmark.exe" "$@"
+ZORIX_PRIVATE_DISPLAY=1 scripts/with-display.sh wine "$BUILD_DIR/zorix_benchmark.exe"
