@@ -134,36 +134,43 @@ void FrameWindow::UpdateReadOnlyState()
 }
 
 // Panes are rewritten after every message; an unchanged text is left alone so
-// the status bar does not repaint for nothing. True when the text changed.
-bool FrameWindow::SetPaneText(int pane, const char* text)
+// the status bar does not repaint for nothing.
+bool FrameWindow::PaneShows(int pane, const char* text) const
 {
     char current[256] = {};
     LRESULT length = SendMessageA(hwndStatusBar, SB_GETTEXTLENGTHA, pane, 0);
-    if (LOWORD(length) < sizeof current) {
-        SendMessageA(hwndStatusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(current));
-        if (std::strcmp(current, text) == 0)
-            return false;
-    }
-    SendMessageA(hwndStatusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
-    return true;
+    if (LOWORD(length) >= sizeof current)
+        return false;
+    SendMessageA(hwndStatusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(current));
+    return std::strcmp(current, text) == 0;
+}
+
+void FrameWindow::SetPaneText(int pane, const char* text)
+{
+    if (!PaneShows(pane, text))
+        SendMessageA(hwndStatusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
 }
 
 void FrameWindow::UpdatePositionPanes()
 {
     const Document& document = theDocument;
+    const std::string position = PositionPaneText(document.data, document.size, theView.caret, byteOrder);
+    const std::string bits = BitPaneText(document.data, document.size, theView.caret);
+    if (PaneShows(0, position.c_str()) && PaneShows(1, bits.c_str()))
+        return;
     // The status bar draws itself at once for each text set, which cost more
-    // than the view's repaint; with both panes changing at almost every key
-    // it draws once, when no message waits, like the toolbar's buttons.
+    // than the view's repaint; drawing is held off while the panes are set,
+    // and the bar draws when no message waits, like the toolbar's buttons.
+    // Holding it off validates the bar, so all of it is invalidated after.
     const bool shown = IsWindowVisible(hwndStatusBar) != 0;
     if (shown)
         SendMessageA(hwndStatusBar, WM_SETREDRAW, FALSE, 0);
-    bool changed = SetPaneText(0, PositionPaneText(document.data, document.size, theView.caret, byteOrder).c_str());
-    changed = SetPaneText(1, BitPaneText(document.data, document.size, theView.caret).c_str()) || changed;
-    if (!shown)
-        return;
-    SendMessageA(hwndStatusBar, WM_SETREDRAW, TRUE, 0);
-    if (changed)
-        InvalidateRect(hwndStatusBar, nullptr, FALSE);
+    SetPaneText(0, position.c_str());
+    SetPaneText(1, bits.c_str());
+    if (shown) {
+        SendMessageA(hwndStatusBar, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwndStatusBar, nullptr, TRUE);
+    }
 }
 
 void FrameWindow::UpdateModePanes()

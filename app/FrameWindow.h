@@ -107,5 +107,6 @@ private:
     RefreshCode ViewColoring();
     RefreshCode CharCodeChanged();
     RefreshCode ByteOrderChanged();
-    bool SetPaneText(int pane, const char* text);
+    bool PaneShows(int pane, const char* text) const;
+    void SetPaneText(int pane, const char* text);
 };
