@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/Application.h"
+#include "app/ShownState.h"
 #include "app/StatusPaneText.h"
 #include "app/StatusPaneWidths.h"
 #include "app/ToolbarButtons.h"
@@ -130,8 +131,8 @@ void FrameWindow::SetMenuCheck(WORD id, BOOL flag)
 
 void FrameWindow::EnableCommand(WORD id, BOOL flag)
 {
-    EnableMenuItem(GetMenu(hwndFrame), id, MF_BYCOMMAND | (flag ? MF_ENABLED : MF_GRAYED));
-    SendMessageA(hwndToolBar, TB_SETSTATE, id, flag ? TBSTATE_ENABLED : 0);
+    EnableMenuCommand(GetMenu(hwndFrame), id, flag);
+    SetToolbarState(hwndToolBar, id, flag ? TBSTATE_ENABLED : 0);
 }
 
 void FrameWindow::UpdateReadOnlyState()
@@ -145,30 +146,49 @@ void FrameWindow::UpdateReadOnlyState()
 
 // Panes are rewritten after every message; an unchanged text is left alone so
 // the status bar does not repaint for nothing.
-void FrameWindow::SetPaneText(int pane, const char* text)
+bool FrameWindow::PaneShows(int pane, const char* text) const
 {
     char current[256] = {};
     LRESULT length = SendMessageA(hwndStatusBar, SB_GETTEXTLENGTHA, pane, 0);
-    if (LOWORD(length) < sizeof current) {
-        SendMessageA(hwndStatusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(current));
-        if (std::strcmp(current, text) == 0)
-            return;
-    }
-    SendMessageA(hwndStatusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+    if (LOWORD(length) >= sizeof current)
+        return false;
+    SendMessageA(hwndStatusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(current));
+    return std::strcmp(current, text) == 0;
+}
+
+void FrameWindow::SetPaneText(int pane, const char* text)
+{
+    if (!PaneShows(pane, text))
+        SendMessageA(hwndStatusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
 }
 
 void FrameWindow::UpdatePositionPanes()
 {
     const Document& document = theDocument;
-    SetPaneText(0, PositionPaneText(document.data, document.size, theView.caret, byteOrder).c_str());
-    SetPaneText(1, BitPaneText(document.data, document.size, theView.caret).c_str());
+    const std::string position = PositionPaneText(document.data, document.size, theView.caret, byteOrder);
+    const std::string bits = BitPaneText(document.data, document.size, theView.caret);
+    if (PaneShows(0, position.c_str()) && PaneShows(1, bits.c_str()))
+        return;
+    // The status bar draws itself at once for each text set, which cost more
+    // than the view's repaint; drawing is held off while the panes are set,
+    // and the bar draws when no message waits, like the toolbar's buttons.
+    // Holding it off validates the bar, so all of it is invalidated after.
+    const bool shown = IsWindowVisible(hwndStatusBar) != 0;
+    if (shown)
+        SendMessageA(hwndStatusBar, WM_SETREDRAW, FALSE, 0);
+    SetPaneText(0, position.c_str());
+    SetPaneText(1, bits.c_str());
+    if (shown) {
+        SendMessageA(hwndStatusBar, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwndStatusBar, nullptr, TRUE);
+    }
 }
 
 void FrameWindow::UpdateModePanes()
 {
     HMENU menu = GetMenu(hwndFrame);
-    CheckMenuRadioItem(menu, ID_SETTING_ASCII, ID_SETTING_UTF8, ID_SETTING_ASCII + charCode, MF_BYCOMMAND);
-    CheckMenuRadioItem(menu, ID_SETTING_LENDIAN, ID_SETTING_BENDIAN, ID_SETTING_LENDIAN + byteOrder, MF_BYCOMMAND);
+    CheckMenuRadioCommand(menu, ID_SETTING_ASCII, ID_SETTING_UTF8, ID_SETTING_ASCII + charCode);
+    CheckMenuRadioCommand(menu, ID_SETTING_LENDIAN, ID_SETTING_BENDIAN, ID_SETTING_LENDIAN + byteOrder);
     SetPaneText(2, ReadOnlyPaneText(theDocument.readOnly));
     SetPaneText(3, InsertModePaneText(insertMode));
     SetPaneText(4, CharCodePaneText(charCode));
@@ -180,7 +200,7 @@ void FrameWindow::UpdateTitle()
     char title[281];
     if (theDocument.IsUntitled() || GetFileTitleA(theDocument.FileName(), title, sizeof title) != 0)
         lstrcpynA(title, theDocument.FileName(), sizeof title);
-    SetWindowTextA(hwndFrame, CaptionText(title, theDocument.modified).c_str());
+    SetCaption(hwndFrame, CaptionText(title, theDocument.modified).c_str());
 }
 
 void FrameWindow::OnToolTipText(NMHDR* notification)

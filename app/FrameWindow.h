@@ -108,5 +108,6 @@ private:
     RefreshCode ViewColoring();
     RefreshCode CharCodeChanged();
     RefreshCode ByteOrderChanged();
+    bool PaneShows(int pane, const char* text) const;
     void SetPaneText(int pane, const char* text);
 };

@@ -16,7 +16,7 @@ if [ -z "${DISPLAY:-}" ] || [ "${ZORIX_PRIVATE_DISPLAY:-0}" = 1 ]; then
   for n in $(seq 90 130); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
   done
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 "${ZORIX_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=$display
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
@@ -28,5 +28,5 @@ wineserver -p 2>/dev/null || true  # already running for this prefix
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 # The desktop process too: started by a test's first window, it would inherit
 # that test's output pipe and hold ctest until the server ends.
-(wine explorer /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &)
+(wine explorer /desktop=Default,"${ZORIX_DESKTOP:-1024x768}" </dev/null >/dev/null 2>&1 &)
 "$@"

@@ -208,6 +208,29 @@ BOOL EucStartState(ByteView bytes, uint32_t pos)
     return run & 1;
 }
 
+CellSpan CellsReadingByte(CharCode code, ByteView bytes, uint32_t p)
+{
+    switch (code) {
+    case ShiftJis:
+    case Euc: {
+        auto startsPair = [code](unsigned char b) {
+            return code == ShiftJis ? IsLeadByte(b) : (b >= 0xA1 && b <= 0xFE) || b == 0x8E;
+        };
+        uint32_t last = p + 1;
+        while (last + 1 < bytes.size && startsPair(bytes.data[last]))
+            ++last;
+        return {p > 0 ? p - 1 : 0, last};
+    }
+    case Ucs2:
+        return {p & ~1u, p | 1u};
+    case Utf8:
+        // A sequence starts at most five bytes before its last byte.
+        return {p > 5 ? p - 5 : 0, p};
+    default:
+        return {p, p};
+    }
+}
+
 uint16_t JisToShiftJis(uint16_t jis)
 {
     if (!CodePage().isShiftJis)

@@ -29,5 +29,15 @@ DecodedCell DecodeCell(CharCode code, ByteView bytes, uint32_t p, BOOL& skipNext
 BOOL ShiftJisStartState(ByteView bytes, uint32_t pos);
 BOOL EucStartState(ByteView bytes, uint32_t pos);
 
+// The cells whose text can change when the byte at p changes: a cell before
+// it that reads it as part of its character, and for Shift-JIS and EUC the
+// cells after it up to the first byte that starts no two-byte character,
+// after which the decoding is in step again.
+struct CellSpan {
+    uint32_t first;
+    uint32_t last;
+};
+CellSpan CellsReadingByte(CharCode code, ByteView bytes, uint32_t p);
+
 // JIS X 0208 code (high byte first) to Shift-JIS; 0 for codes outside the 94 x 94 table.
 uint16_t JisToShiftJis(uint16_t jis);

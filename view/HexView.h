@@ -6,6 +6,7 @@
 
 #include "search/MarkTable.h"
 #include "search/PatternScan.h"
+#include "view/ClipboardWatch.h"
 #include "view/RefreshCode.h"
 
 class FrameWindow;
@@ -35,6 +36,7 @@ public:
     enum ShiftState : uint8_t { ShiftIdle = 0, ShiftArmed = 1, ShiftExtending = 2 };
     uint8_t shiftState = ShiftIdle;
     BOOL dragging = FALSE;
+    ClipboardWatch clipboard;
 
     uint32_t SelectionStart() const;
     uint32_t SelectionStop() const;
@@ -106,6 +108,10 @@ public:
     void Refresh(RefreshCode code);
 
 private:
+    // Advances of the hexadecimal digits and of "+" in the display font, measured at each paint.
+    int digitAdvance[16] = {};
+    int plusAdvance = 0;
+
     RefreshCode MoveCaret(uint32_t offset);
     RefreshCode StepCaret(uint32_t offset);
     RefreshCode Backspace();
@@ -117,9 +123,14 @@ private:
     RefreshCode TypeLowDigit(int digit);
     RefreshCode DragTo(int64_t hit);
 
+    void MeasureDigitAdvances(HDC dc);
     void PaintHeader(HDC dc);
     void PaintRow(HDC dc, uint32_t i);
-    void PaintCharacterCell(HDC dc, uint32_t p, int x, int y);
+    void PaintDigits(HDC dc, uint32_t first, uint32_t end, int y);
+    void PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y);
+    void CarryDecoding(uint32_t i);
+    void InvalidateRows(uint32_t firstRow, uint32_t lastRow);
+    bool RefreshEditedRows(RefreshCode code);
     RefreshCode ScrollLineUp();
     RefreshCode ScrollLineDown();
     RefreshCode TrackThumb(int position);

@@ -168,16 +168,17 @@ RefreshCode HexView::OnChar(WPARAM character)
 
 RefreshCode HexView::TypeHighDigit(int digit)
 {
-    bool recorded = frame->insertMode || caret >= document->size ? document->InsertBytes(caret, 1)
-                                                                   : document->PushUndo(Overwritten, caret, 1);
+    const bool inserting = frame->insertMode || caret >= document->size;
+    bool recorded = inserting ? document->InsertBytes(caret, 1) : document->PushUndo(Overwritten, caret, 1);
     if (!recorded)
         return RedrawNothing;
     unsigned char& byte = document->data[caret];
     byte = static_cast<unsigned char>(digit << 4 | (byte & 0x0F));
+    previousCaret = caret;
     previousLowNibble = lowNibble;
     lowNibble = 1;
     document->SetModified(true);
-    return RedrawAll;
+    return inserting ? RedrawFromEditedByte : RedrawEditedByte;
 }
 
 // The low digit changes the byte whose high digit was just typed; that step's
@@ -186,7 +187,7 @@ RefreshCode HexView::TypeHighDigit(int digit)
 RefreshCode HexView::TypeLowDigit(int digit)
 {
     document->RewriteRecordedByte(caret, static_cast<unsigned char>((document->data[caret] & 0xF0) | digit));
-    StepCaret(caret + 1);
+    RefreshCode moved = StepCaret(caret + 1);
     document->SetModified(true);
-    return RedrawAll;
+    return moved == CaretOnly ? RedrawEditedByte : RedrawAll;
 }

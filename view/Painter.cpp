@@ -1,7 +1,5 @@
 // Painting the header and the rows. Every band fills its own background and
 // text is drawn transparent over it, so nothing needs erasing first.
-#include <cstdio>
-
 #include "app/FrameWindow.h"
 #include "document/Document.h"
 #include "view/CharCode.h"
@@ -13,12 +11,44 @@
 namespace {
 
 const int paintedWidth = 1600;
+const char hexDigits[] = "0123456789ABCDEF";
 
 void FillBand(HDC dc, int left, int top, int right, int bottom, HBRUSH brush)
 {
     RECT rect = {left, top, right, bottom};
     FillRect(dc, &rect, brush);
 }
+
+// Glyphs of one colour along a row, drawn by one call instead of one call a
+// cell. Each byte keeps the origin that drawing its cell by itself gave it;
+// the trail byte of a double-byte character adds its step to the lead byte's.
+class GlyphRun {
+public:
+    void Add(int x, char byte)
+    {
+        text[length] = byte;
+        origin[length] = x;
+        ++length;
+    }
+    void Draw(HDC dc, int y)
+    {
+        if (length == 0)
+            return;
+        int steps[capacity];
+        for (int i = 0; i + 1 < length; ++i)
+            steps[i] = origin[i + 1] - origin[i];
+        steps[length - 1] = 0;
+        ExtTextOutA(dc, origin[0], y, 0, nullptr, text, length, steps);
+        length = 0;
+    }
+
+private:
+    // The most one row needs: two header labels or two bytes of text per column.
+    static const int capacity = 4 * 16;
+    char text[capacity];
+    int origin[capacity];
+    int length = 0;
+};
 
 } // namespace
 
@@ -31,16 +61,26 @@ void HexView::Paint()
         brushes[i] = CreateSolidBrush(displayColors[AddressBack + 2 * i]);
     HGDIOBJ oldBrush = SelectObject(dc, brushes[0]);
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    MeasureDigitAdvances(dc);
 
-    PaintHeader(dc);
+    const DisplayMetrics& m = displayMetrics;
+    if (ps.rcPaint.top < m.headerHeight)
+        PaintHeader(dc);
     ByteView bytes = {document->data, document->size};
-    uint32_t firstOffset = topRow * displayMetrics.bytesPerRow;
+    uint32_t firstOffset = topRow * m.bytesPerRow;
     if (charCode == ShiftJis)
         skipNextCell = ShiftJisStartState(bytes, firstOffset);
     else if (charCode == Euc)
         skipNextCell = EucStartState(bytes, firstOffset);
-    for (uint32_t i = 0; i <= displayMetrics.visibleRows; ++i)
-        PaintRow(dc, i);
+    for (uint32_t i = 0; i <= m.visibleRows; ++i) {
+        const int y = m.headerHeight + static_cast<int>(i) * m.lineHeight;
+        // A row below the update region is drawn as well: a glyph taller than
+        // the line reaches up into the row above it.
+        if (y + m.lineHeight > ps.rcPaint.top && y - m.lineHeight < ps.rcPaint.bottom)
+            PaintRow(dc, i);
+        else
+            CarryDecoding(i);
+    }
 
     SelectObject(dc, oldBrush);
     for (HBRUSH& brush : brushes) {
@@ -53,6 +93,18 @@ void HexView::Paint()
     EndPaint(window, &ps);
 }
 
+// The second digit of a pair or label stands where the first one's advance
+// puts it, which a proportional font makes differ from the cell width.
+void HexView::MeasureDigitAdvances(HDC dc)
+{
+    const int cellWidth = displayMetrics.charWidth;
+    INT widths['F' - '+' + 1];
+    bool measured = GetCharWidth32A(dc, '+', 'F', widths) != 0;
+    plusAdvance = measured ? widths[0] : cellWidth;
+    for (int digit = 0; digit < 16; ++digit)
+        digitAdvance[digit] = measured ? widths[hexDigits[digit] - '+'] : cellWidth;
+}
+
 void HexView::PaintHeader(HDC dc)
 {
     const DisplayMetrics& m = displayMetrics;
@@ -60,13 +112,15 @@ void HexView::PaintHeader(HDC dc)
     SetTextColor(dc, displayColors[AddressText]);
     RECT addressCell = {0, 0, m.hexLeft - m.charWidth, m.headerHeight};
     DrawTextA(dc, "ADDRESS", 7, &addressCell, DT_CENTER);
-    char label[8];
+    GlyphRun labels;
     for (int j = 0; j < m.bytesPerRow; ++j) {
-        int length = std::snprintf(label, sizeof label, "+%X", j % 16);
-        TextOutA(dc, m.hexLeft + 3 * m.charWidth * j, 0, label, length);
-        length = std::snprintf(label, sizeof label, "%X", j % 16);
-        TextOutA(dc, m.textLeft + m.charWidth * j, 0, label, length);
+        const int x = m.hexLeft + 3 * m.charWidth * j;
+        labels.Add(x, '+');
+        labels.Add(x + plusAdvance, hexDigits[j % 16]);
     }
+    for (int j = 0; j < m.bytesPerRow; ++j)
+        labels.Add(m.textLeft + m.charWidth * j, hexDigits[j % 16]);
+    labels.Draw(dc, 0);
 }
 
 void HexView::PaintRow(HDC dc, uint32_t i)
@@ -77,12 +131,19 @@ void HexView::PaintRow(HDC dc, uint32_t i)
     const int bottom = y + m.lineHeight;
     const int addressRight = m.hexLeft - m.charWidth;
 
-    FillBand(dc, 0, y, addressRight, bottom, brushes[0]);
-    SetTextColor(dc, displayColors[AddressText]);
-    char text[12];
-    int length = std::snprintf(text, sizeof text, "%08X", first);
+    // The address right-aligned and clipped to its cell as DrawText would
+    // place it, with the cell's background in the same call.
+    char address[8];
+    int width = 0;
+    for (int k = 0; k < 8; ++k) {
+        const unsigned digit = first >> (28 - 4 * k) & 0x0F;
+        address[k] = hexDigits[digit];
+        width += digitAdvance[digit];
+    }
     RECT addressCell = {0, y, addressRight, bottom};
-    DrawTextA(dc, text, length, &addressCell, DT_RIGHT);
+    SetTextColor(dc, displayColors[AddressText]);
+    SetBkColor(dc, displayColors[AddressBack]);
+    ExtTextOutA(dc, addressRight - width, y, ETO_OPAQUE | ETO_CLIPPED, &addressCell, address, 8, nullptr);
     FillBand(dc, addressRight, y, paintedWidth, bottom, brushes[1]);
 
     const uint32_t s = SelectionStart();
@@ -93,35 +154,72 @@ void HexView::PaintRow(HDC dc, uint32_t i)
         uint32_t to = (e < rowEnd ? e : rowEnd) - first;
         FillBand(dc, m.hexLeft + 3 * m.charWidth * from, y, m.hexLeft + 3 * m.charWidth * to, bottom, brushes[2]);
     }
+    const uint32_t end = rowEnd < document->size ? rowEnd : (first < document->size ? document->size : first);
+    PaintDigits(dc, first, end, y);
+    PaintCharacters(dc, first, end, y);
+}
 
-    for (uint32_t j = 0; j < m.bytesPerRow; ++j) {
-        const uint32_t p = first + j;
-        if (p >= document->size)
-            break;
+// The digit pairs of the bytes first .. end - 1, one call for each run of
+// bytes that share a colour.
+void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y)
+{
+    const DisplayMetrics& m = displayMetrics;
+    const uint32_t s = SelectionStart();
+    const uint32_t e = SelectionStop();
+    GlyphRun digits;
+    COLORREF runColor = CLR_INVALID;
+    for (uint32_t p = first; p < end; ++p) {
         const unsigned char byte = document->data[p];
         COLORREF color = (s <= p && p < e) ? displayColors[SelectedText] : displayColors[DataText];
         if (IsMarked(p))
             color = displayColors[MarkText];
         else
             FindColoringColor(byte, color);
-        SetTextColor(dc, color);
-        length = std::snprintf(text, sizeof text, "%02X", byte);
-        TextOutA(dc, m.hexLeft + 3 * m.charWidth * static_cast<int>(j), y, text, length);
-        SetTextColor(dc, displayColors[DataText]);
-        PaintCharacterCell(dc, p, m.textLeft + m.charWidth * static_cast<int>(j), y);
+        if (color != runColor) {
+            digits.Draw(dc, y);
+            SetTextColor(dc, color);
+            runColor = color;
+        }
+        const int x = m.hexLeft + 3 * m.charWidth * static_cast<int>(p - first);
+        digits.Add(x, hexDigits[byte >> 4]);
+        digits.Add(x + digitAdvance[byte >> 4], hexDigits[byte & 0x0F]);
     }
+    digits.Draw(dc, y);
 }
 
-void HexView::PaintCharacterCell(HDC dc, uint32_t p, int x, int y)
+// The character column of the bytes first .. end - 1: ANSI text in one call,
+// a UTF-16 unit by itself.
+void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y)
 {
+    const DisplayMetrics& m = displayMetrics;
+    SetTextColor(dc, displayColors[DataText]);
     ByteView bytes = {document->data, document->size};
-    DecodedCell cell = DecodeCell(charCode, bytes, p, skipNextCell, frame && frame->procUnicode);
-    if (cell.kind == DecodedCell::AnsiText)
-        TextOutA(dc, x, y, cell.ansi, cell.ansiLength);
-    else if (cell.kind == DecodedCell::WideUnit)
-        TextOutW(dc, x, y, &cell.unit, 1);
+    const bool unicode = frame && frame->procUnicode;
+    GlyphRun characters;
+    for (uint32_t p = first; p < end; ++p) {
+        const int x = m.textLeft + m.charWidth * static_cast<int>(p - first);
+        DecodedCell cell = DecodeCell(charCode, bytes, p, skipNextCell, unicode);
+        if (cell.kind == DecodedCell::AnsiText) {
+            for (int k = 0; k < cell.ansiLength; ++k)
+                characters.Add(x + k * m.charWidth, cell.ansi[k]);
+        } else if (cell.kind == DecodedCell::WideUnit) {
+            characters.Draw(dc, y);
+            TextOutW(dc, x, y, &cell.unit, 1);
+        }
+    }
+    characters.Draw(dc, y);
 }
 
+// A row left out of the paint still passes a two-byte character on to the next.
+void HexView::CarryDecoding(uint32_t i)
+{
+    if (charCode != ShiftJis && charCode != Euc)
+        return;
+    ByteView bytes = {document->data, document->size};
+    const uint32_t first = (topRow + i) * displayMetrics.bytesPerRow;
+    for (uint32_t p = first; p < first + displayMetrics.bytesPerRow && p < document->size; ++p)
+        DecodeCell(charCode, bytes, p, skipNextCell, false);
+}
 void HexView::ToggleCaretMark(HDC dc, CaretMark which)
 {
     const DisplayMetrics& m = displayMetrics;

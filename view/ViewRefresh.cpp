@@ -2,6 +2,8 @@
 #include "app/FrameWindow.h"
 #include "document/Document.h"
 #include "resources/resource.h"
+#include "view/CharCode.h"
+#include "view/CharDecoder.h"
 #include "view/DisplayMetrics.h"
 #include "view/HexView.h"
 
@@ -12,12 +14,16 @@ void HexView::MeasureRows()
     displayMetrics.FitRows(client.bottom);
 }
 
+// Setting the scroll bar draws it, so an unchanged one is left alone.
 void HexView::UpdateScrollBar()
 {
     ScrollBarState state = ComputeScrollBar(FullRows(), topRow, displayMetrics.visibleRows);
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (GetScrollInfo(window, SB_VERT, &info) && info.nMin == 0 && info.nMax == state.nMax &&
+        info.nPage == state.nPage && info.nPos == state.nPos)
+        return;
     info.nMin = 0;
     info.nMax = state.nMax;
     info.nPage = state.nPage;
@@ -32,6 +38,41 @@ void HexView::InvalidateFrom(int top)
     client.top = top;
     InvalidateRect(window, &client, FALSE);
     UpdateWindow(window);
+}
+
+// Repaints the document rows firstRow .. lastRow where they are on screen.
+void HexView::InvalidateRows(uint32_t firstRow, uint32_t lastRow)
+{
+    const DisplayMetrics& m = displayMetrics;
+    const uint32_t bottomRow = topRow + m.visibleRows;
+    if (lastRow < topRow || firstRow > bottomRow)
+        return;
+    RECT client;
+    GetClientRect(window, &client);
+    client.top = m.headerHeight + static_cast<int>((firstRow > topRow ? firstRow : topRow) - topRow) * m.lineHeight;
+    client.bottom = m.headerHeight + static_cast<int>((lastRow < bottomRow ? lastRow : bottomRow) - topRow + 1) * m.lineHeight;
+    InvalidateRect(window, &client, FALSE);
+    UpdateWindow(window);
+}
+
+// A byte typed over another repaints only the rows that show it; the rest of
+// the view would come out the same. An edit above the view may change how
+// its first row decodes, so that one repaints everything.
+bool HexView::RefreshEditedRows(RefreshCode code)
+{
+    const uint32_t bytesPerRow = displayMetrics.bytesPerRow;
+    if (previousCaret / bytesPerRow < topRow)
+        return false;
+    CellSpan cells = CellsReadingByte(charCode, {document->data, document->size}, previousCaret);
+    uint32_t lastRow = cells.last / bytesPerRow;
+    if (code == RedrawFromEditedByte)
+        lastRow = topRow + displayMetrics.visibleRows;
+    else if (caret / bytesPerRow > lastRow)
+        lastRow = caret / bytesPerRow;
+    InvalidateRows(cells.first / bytesPerRow, lastRow);
+    if (code == RedrawFromEditedByte)
+        UpdateScrollBar();
+    return true;
 }
 
 // Moves the pixels of the rows by one line and repaints the band that came into view.
@@ -77,6 +118,13 @@ void HexView::Refresh(RefreshCode code)
         InvalidateFrom(lineHeight);
         UpdateScrollBar();
         break;
+    case RedrawEditedByte:
+    case RedrawFromEditedByte:
+        if (!RefreshEditedRows(code)) {
+            InvalidateFrom(0);
+            UpdateScrollBar();
+        }
+        break;
     case CaretOnly: {
         HDC dc = GetDC(window);
         ToggleCaretMark(dc, PreviousCaretMark);
@@ -94,13 +142,10 @@ void HexView::Refresh(RefreshCode code)
     frame->UpdatePositionPanes();
 }
 
-// Cut, Copy and Paste follow the selection and the clipboard after every
-// change. The clipboard is only asked, not opened: this runs after every
-// message, and holding the clipboard that often would keep other programs
-// from using it.
+// Cut, Copy and Paste follow the selection and the clipboard after every change.
 void HexView::UpdateEditCommands()
 {
     frame->EnableCommand(ID_EDIT_CUT, HasSelection());
     frame->EnableCommand(ID_EDIT_COPY, HasSelection());
-    frame->EnableCommand(ID_EDIT_PASTE, IsClipboardFormatAvailable(CF_TEXT));
+    frame->EnableCommand(ID_EDIT_PASTE, clipboard.HoldsText());
 }

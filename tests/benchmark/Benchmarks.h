@@ -2,6 +2,7 @@
 // The benchmarks, each in a file of its own; BenchmarkMain runs them in this order.
 
 void BenchmarkRepaint();
+void BenchmarkTyping();
 void BenchmarkLoadAndSave();
 void BenchmarkEditing();
 void BenchmarkClipboard();

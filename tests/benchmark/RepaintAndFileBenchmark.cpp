@@ -12,6 +12,7 @@
 #include "view/HexView.h"
 #include "tests/benchmark/BenchmarkTools.h"
 #include "tests/benchmark/Benchmarks.h"
+#include "tests/benchmark/MinimalPainter.h"
 
 namespace {
 
@@ -23,6 +24,22 @@ using bench::UsedAddressSpace;
 const int repaintRounds = 20;
 
 HexView* paintedView = nullptr;
+HFONT minimalFont = nullptr;
+int minimalRows = 0;
+
+LRESULT CALLBACK MinimalProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        HGDIOBJ previous = SelectObject(dc, minimalFont);
+        PaintMinimalRows(dc, minimalRows, displayMetrics.lineHeight);
+        SelectObject(dc, previous);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
 
 LRESULT CALLBACK PaintProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -99,6 +116,31 @@ double PlainWrite(const std::string& path, const ByteBuffer& bytes)
     return Now() - start;
 }
 
+// A view as large as the screen beside the minimal program's rows in the same
+// font: the header, the whole rows and the partly visible one.
+void ReportFullScreenRepaint(HexView& view, Document& document)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    HWND editorWindow = bench::CreateBenchmarkWindow("ZorixBenchmarkFullScreen", PaintProcedure, WS_VISIBLE, width, height);
+    HWND previousWindow = view.window;
+    view.window = editorWindow;
+    displayMetrics.FitRows(height);
+    FillShiftJisText(document, 1 << 20);
+    view.topRow = 0;
+    RepaintMilliseconds(editorWindow);
+    double editor = RepaintMilliseconds(editorWindow);
+    DestroyWindow(editorWindow);
+    minimalFont = view.font;
+    minimalRows = displayMetrics.visibleRows + 2;
+    HWND minimal = bench::CreateBenchmarkWindow("ZorixBenchmarkMinimal", MinimalProcedure, WS_VISIBLE, width, height);
+    RepaintMilliseconds(minimal);
+    double baseline = RepaintMilliseconds(minimal);
+    DestroyWindow(minimal);
+    std::printf("repaint %dx%d screen, %d rows            %7.2f ms   minimal program %7.2f ms (x%.2f)\n", width,
+                height, minimalRows, editor, baseline, editor / baseline);
+    view.window = previousWindow;
+}
 
 } // namespace
 
@@ -124,6 +166,7 @@ void BenchmarkRepaint()
     ReportRepaint("256 MiB Shift-JIS text", view, view.window, baseline);
     FillBinary(document, hugeSize);
     ReportRepaint("256 MiB binary", view, view.window, baseline);
+    ReportFullScreenRepaint(view, document);
     paintedView = nullptr;
     DestroyWindow(view.window);
 }

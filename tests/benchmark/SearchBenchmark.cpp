@@ -5,7 +5,9 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -94,6 +96,48 @@ double BestOfThree(Work work)
     return best;
 }
 
+// Python's bytes.find and bytes.rfind on the same data, in milliseconds, best of three.
+bool PythonFind(const SearchPattern& pattern, double& find, double& rfind)
+{
+    std::string bytes;
+    for (char c : pattern)
+        bytes += std::to_string(static_cast<unsigned char>(c)) + ",";
+    const std::string result = TempPath("zorix-bench-python.txt");
+    const std::string n = std::to_string(hugeSize);
+    const std::string script =
+        "import time;n=" + n + ";p=bytes([" + bytes + "]);z=bytes(n-len(p));d=z+p;e=p+z;"
+        "t=lambda f:min((lambda s:(f(),time.perf_counter()-s)[1])(time.perf_counter()) for i in range(3))*1000;"
+        "print(t(lambda:d.find(p)),t(lambda:e.rfind(p)))";
+    if (unixshell::Run("python3 -c '" + script + "' > '" + unixshell::UnixPath(result) + "'", 600000) != 0)
+        return false;
+    std::ifstream(result) >> find >> rfind;
+    DeleteFileA(result.c_str());
+    return true;
+}
+
+// The worst case of a scan that tries every position where the pattern's
+// first byte fits: zero bytes everywhere, and a pattern of zeros that differs
+// only at its end, found at the far end of the direction searched.
+void BenchmarkRepetitiveSearch(std::vector<unsigned char>& data)
+{
+    const SearchPattern pattern("\0\0\0\0\0\0\0\0\xDE\xAD\xBE\xEF\xCA\xFE\xBA\xBE", 16);
+    double find = 0, rfind = 0;
+    const char* python = PythonFind(pattern, find, rfind) ? "" : "   (python3 did not run)";
+    std::fill(data.begin(), data.end(), 0);
+    std::memcpy(&data[hugeSize - pattern.size()], pattern.data(), pattern.size());
+    uint32_t hit = 0;
+    bool found = false;
+    double forward = BestOfThree([&] { found = ScanForPattern(data.data(), hugeSize, pattern, 0, SearchFromHead, hit); });
+    std::printf("find    256 MiB zeros fwd %s  %7.1f ms   Python find   %7.1f ms (x%.2f)%s\n",
+                found && hit == hugeSize - pattern.size() ? "      " : "WRONG ", forward, find, forward / find, python);
+    std::memset(&data[hugeSize - pattern.size()], 0, pattern.size());
+    std::memcpy(&data[0], pattern.data(), pattern.size());
+    double backward =
+        BestOfThree([&] { found = ScanForPattern(data.data(), hugeSize, pattern, hugeSize, SearchBackward, hit); });
+    std::printf("find    256 MiB zeros bwd %s  %7.1f ms   Python rfind  %7.1f ms (x%.2f)%s\n",
+                found && hit == 0 ? "      " : "WRONG ", backward, rfind, backward / rfind, python);
+}
+
 } // namespace
 
 void BenchmarkSearchAndSum()
@@ -116,6 +160,8 @@ void BenchmarkSearchAndSum()
         BestOfThree([&] { found = ScanForPattern(data.data(), hugeSize, pattern, hugeSize, SearchBackward, hit); });
     std::printf("find    256 MiB backwards %s  %7.1f ms   memchr+memcmp %7.1f ms (x%.2f)\n",
                 found && hit == 0 ? "      " : "WRONG ", backward, baseline, backward / baseline);
+    BenchmarkRepetitiveSearch(data);
+    FillRandom(data);
 
     uint32_t plain = 0;
     double plainTime = BestOfThree([&] { plain = PlainSum(data); });

@@ -58,3 +58,14 @@ TEST(Paint, ColouringRulesFromTheSettingsFile)
     editor.Resize(760, 200);
     editor.Screenshot("paint-coloring");
 }
+
+// The status bar draws its panes after the view, when no message waits; a
+// typed digit changes the byte the caret pane shows.
+TEST(Paint, StatusBarShowsTheTypedByte)
+{
+    e2e::EditedFile file(std::string(32, '\0'));
+    const e2e::Picture before(file.editor.statusBar);
+    file.editor.Type("7");
+    EXPECT_EQ(file.editor.Pane(1), "01110000");
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !(e2e::Picture(file.editor.statusBar) == before); }));
+}

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "app/FrameWindow.h"
 #include "document/Document.h"
+#include "view/CharCode.h"
+#include "view/CharDecoder.h"
 #include "view/DisplayColors.h"
 #include "view/DisplayMetrics.h"
 #include "view/HexView.h"
@@ -96,7 +102,111 @@ protected:
         return Pixel(m.hexLeft + m.charWidth * (3 * j + nibble) + 1, m.headerHeight + i * m.lineHeight + 1);
     }
 
+    // The client area's pixels, read in one piece.
+    std::vector<uint32_t> Capture() const
+    {
+        RECT client;
+        GetClientRect(window, &client);
+        HDC dc = GetDC(window);
+        HDC memory = CreateCompatibleDC(dc);
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        GdiFlush();
+        const auto* first = static_cast<const uint32_t*>(bits);
+        std::vector<uint32_t> pixels(first, first + client.right * client.bottom);
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(window, dc);
+        return pixels;
+    }
+    // Where two captures first differ, as "x,y", or "same".
+    std::string FirstDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) const
+    {
+        RECT client;
+        GetClientRect(window, &client);
+        for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+            if (a[i] != b[i])
+                return std::to_string(i % client.right) + "," + std::to_string(i / client.right);
+        return a.size() == b.size() ? "same" : "sizes differ";
+    }
+    // The view as drawing every label, digit pair and character cell with a
+    // call of its own shows it: what the painter's runs of cells must match.
+    void PaintCellByCell()
+    {
+        const DisplayMetrics& m = displayMetrics;
+        HDC dc = GetDC(window);
+        SetBkMode(dc, TRANSPARENT);
+        HGDIOBJ previousFont = SelectObject(dc, view.font);
+        auto fill = [dc](int left, int top, int right, int bottom, DisplayColorIndex color) {
+            HBRUSH brush = CreateSolidBrush(displayColors[color]);
+            RECT rect = {left, top, right, bottom};
+            FillRect(dc, &rect, brush);
+            DeleteObject(brush);
+        };
+        auto text = [dc](int x, int y, COLORREF color, const std::string& characters) {
+            SetTextColor(dc, color);
+            TextOutA(dc, x, y, characters.data(), static_cast<int>(characters.size()));
+        };
+        auto hex = [](unsigned value, int digits) {
+            char buffer[12];
+            std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
+            return std::string(buffer);
+        };
+        const int addressRight = m.hexLeft - m.charWidth;
+        fill(0, 0, 1600, m.headerHeight, AddressBack);
+        RECT cell = {0, 0, addressRight, m.headerHeight};
+        SetTextColor(dc, displayColors[AddressText]);
+        DrawTextA(dc, "ADDRESS", 7, &cell, DT_CENTER);
+        for (int j = 0; j < 16; ++j) {
+            text(m.hexLeft + 3 * m.charWidth * j, 0, displayColors[AddressText], "+" + hex(j, 1));
+            text(m.textLeft + m.charWidth * j, 0, displayColors[AddressText], hex(j, 1));
+        }
+        ByteView bytes = {document.data, document.size};
+        BOOL skip = charCode == ShiftJis ? ShiftJisStartState(bytes, view.topRow * 16)
+                    : charCode == Euc    ? EucStartState(bytes, view.topRow * 16)
+                                         : FALSE;
+        for (uint32_t i = 0; i <= m.visibleRows; ++i) {
+            const uint32_t first = (view.topRow + i) * 16;
+            const int y = m.headerHeight + static_cast<int>(i) * m.lineHeight;
+            fill(0, y, addressRight, y + m.lineHeight, AddressBack);
+            RECT address = {0, y, addressRight, y + m.lineHeight};
+            SetTextColor(dc, displayColors[AddressText]);
+            DrawTextA(dc, hex(first, 8).c_str(), 8, &address, DT_RIGHT);
+            fill(addressRight, y, 1600, y + m.lineHeight, DataBack);
+            for (uint32_t p = first; p < first + 16 && p < document.size; ++p)
+                if (view.SelectionStart() <= p && p < view.SelectionStop())
+                    fill(m.hexLeft + 3 * m.charWidth * (p - first), y, m.hexLeft + 3 * m.charWidth * (p - first + 1),
+                         y + m.lineHeight, SelectionBack);
+            for (uint32_t p = first; p < first + 16 && p < document.size; ++p) {
+                COLORREF color = displayColors[view.SelectionStart() <= p && p < view.SelectionStop() ? SelectedText
+                                                                                                       : DataText];
+                if (view.IsMarked(p))
+                    color = displayColors[MarkText];
+                else
+                    FindColoringColor(document.data[p], color);
+                text(m.hexLeft + 3 * m.charWidth * (p - first), y, color, hex(document.data[p], 2));
+                const int x = m.textLeft + m.charWidth * (p - first);
+                DecodedCell decoded = DecodeCell(charCode, bytes, p, skip, frame.procUnicode);
+                if (decoded.kind == DecodedCell::AnsiText)
+                    text(x, y, displayColors[DataText], std::string(decoded.ansi, decoded.ansiLength));
+                else if (decoded.kind == DecodedCell::WideUnit) {
+                    SetTextColor(dc, displayColors[DataText]);
+                    TextOutW(dc, x, y, &decoded.unit, 1);
+                }
+            }
+        }
+        view.ToggleCaretMark(dc, HexView::CurrentCaretMark);
+        SelectObject(dc, previousFont);
+        ReleaseDC(window, dc);
+    }
+
     static Painter* current;
+    FrameWindow frame;
     Document document;
     HexView view;
     HWND window = nullptr;
@@ -182,4 +292,66 @@ TEST_F(Painter, CaretMarkMovesByInversionWithoutRepainting)
     EXPECT_EQ(CellCorner(3, 0, 1), white);
     EXPECT_EQ(CellCorner(3, 1, 1), black);
     EXPECT_EQ(paints, paintsBefore);
+}
+
+namespace {
+
+// Sixteen-byte rows of Japanese words in each character code; a Shift-JIS
+// pair and a UTF-8 sequence cross row ends.
+std::string JapaneseRows()
+{
+    return std::string("SJIS \x93\xfa\x96\x7b\x8c\xea \xb1\xb2 \x82") + "\xa0" + "EUC \xc6\xfc\xcb\xdc\x8e\xb1 x\xa4\xa2 " +
+           std::string("\xe5\x65\x2c\x67\x9e\x8a\x42\x30\x41\x00\x0a\x00 U2 ", 16) +
+           "UTF8  \xe6\x97\xa5\xe6\x9c\xac A\xe3\x81" + "\x82 \xcf\x80 tail \x82\xa0\x82";
+}
+
+} // namespace
+
+// Each state is painted twice: by the painter, and cell by cell as the
+// reference. Then one digit is typed at the caret, and what Refresh repaints
+// of the rows must equal a full repaint.
+TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
+{
+    view.frame = &frame;
+    frame.insertMode = FALSE;
+    coloringRules[0] = {0x20, RGB(0, 0x80, 0x80)};
+    coloringRules[1] = {0x82, RGB(0xC0, 0, 0xC0)};
+    const struct {
+        CharCode code;
+        BOOL unicode;
+        uint32_t caret;
+        BOOL insert;
+    } states[] = {
+        {Ascii, TRUE, 15, FALSE},    {ShiftJis, TRUE, 16, FALSE}, {ShiftJis, TRUE, 14, TRUE}, {Euc, TRUE, 25, FALSE},
+        {Ucs2, TRUE, 40, FALSE},     {Ucs2, FALSE, 34, FALSE},    {Utf8, TRUE, 64, FALSE},    {Utf8, FALSE, 66, FALSE},
+    };
+    for (const auto& state : states) {
+        const std::string bytes = JapaneseRows();
+        ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
+        std::memcpy(document.data, bytes.data(), bytes.size());
+        SetCharCode(state.code);
+        frame.procUnicode = state.unicode;
+        frame.insertMode = state.insert;
+        view.marks.slots[0] = 3;
+        view.marks.slots[1] = 21;
+        view.selectionAnchor = 20;
+        view.selectionEnd = 9;
+        view.caret = state.caret;
+        view.lowNibble = 0;
+        Repaint();
+        const std::vector<uint32_t> painted = Capture();
+        PaintCellByCell();
+        GdiFlush();
+        EXPECT_EQ(FirstDifference(painted, Capture()), "same") << "code " << int(state.code);
+        Repaint();
+        for (char digit : {'7', 'C'}) {
+            view.Refresh(view.OnChar(digit));
+            GdiFlush();
+            const std::vector<uint32_t> refreshed = Capture();
+            Repaint();
+            EXPECT_EQ(FirstDifference(refreshed, Capture()), "same")
+                << "code " << int(state.code) << ", caret " << state.caret << ", digit " << digit;
+        }
+    }
+    SetCharCode(Ascii);
 }

@@ -64,3 +64,44 @@ TEST(PatternScan, AgreesWithAScanOfEveryPositionOnRandomData)
         }
     }
 }
+
+// Patterns and data that make a scan compare the same bytes again and again,
+// searched from every caret in every direction.
+TEST(PatternScan, AdversarialPatternsAgreeWithAScanOfEveryPosition)
+{
+    auto repeat = [](const std::string& unit, size_t count) {
+        std::string text;
+        for (size_t i = 0; i < count; ++i)
+            text += unit;
+        return text;
+    };
+    std::string fibonacci = "a", previous = "b";
+    while (fibonacci.size() < 300) {
+        std::string next = fibonacci + previous;
+        previous = fibonacci;
+        fibonacci = next;
+    }
+    const std::string zeros(300, '\0');
+    const std::string tail = std::string(8, '\0') + "\xDE\xAD\xBE\xEF\xCA\xFE\xBA\xBE";
+    const std::string mixed = repeat(std::string("\x10\x80\xFF\x00\x7F\x10\x10", 7), 30);
+    const struct {
+        const char* name;
+        std::string data;
+        std::string pattern;
+    } cases[] = {
+        {"all bytes equal", zeros, std::string(40, '\0')},
+        {"equal bytes, one differs at the pattern's end", zeros + tail + zeros, tail},
+        {"equal bytes, one differs at the pattern's start", zeros + "\x01" + zeros, "\x01" + std::string(30, '\0')},
+        {"period two", repeat("ab", 150) + "ac" + repeat("ab", 20), repeat("ab", 12) + "ac"},
+        {"Fibonacci word", fibonacci, fibonacci.substr(0, 55)},
+        {"the data's tail", mixed, mixed.substr(mixed.size() - 37)},
+        {"length 1", mixed, "\x7F"},
+        {"length 96", repeat("xy", 60) + repeat("xyz", 40), repeat("xy", 39) + repeat("xyz", 6)},
+    };
+    for (const auto& c : cases) {
+        for (uint32_t caret = 0; caret <= c.data.size(); ++caret)
+            for (SearchDirection direction : {SearchFromHead, SearchBackward, SearchForward})
+                ASSERT_EQ(Scan(c.data, c.pattern, caret, direction), NaiveScan(c.data, c.pattern, caret, direction))
+                    << c.name << ", caret " << caret << ", direction " << int(direction);
+    }
+}
