@@ -161,95 +161,59 @@ TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
         for (int step = 0; step < 400; ++step) {
             const std::string before = bytes;
             const uint32_t start = view.SelectionStart(), stop = view.SelectionStop(), caret = view.caret;
-            const bool atEnd = caret >= bytes.size();
+            const std::string selected = bytes.substr(start, stop - start);
+            const int action = random() % 12;
             bool pushed = false;
-            std::string action;
-            switch (random() % 12) {
-            case 0: case 1: case 2: {
-                const char digit = "0123456789ABCDEF"[random() % 16];
-                action = std::string("type ") + digit;
-                const int value = digit <= '9' ? digit - '0' : digit - 'A' + 10;
-                if (view.lowNibble == 0 || atEnd) {
-                    pushed = true;
-                    if (frame.insertMode || atEnd)
-                        bytes.insert(caret, 1, static_cast<char>(value << 4));
-                    else
-                        bytes[caret] = static_cast<char>(value << 4 | (bytes[caret] & 0x0F));
-                } else {
+            if (action <= 2) {
+                const int value = random() % 16;
+                pushed = !view.lowNibble || caret >= bytes.size();
+                if (!pushed)
                     bytes[caret] = static_cast<char>((bytes[caret] & 0xF0) | value);
-                }
-                view.OnChar(digit);
-                break;
-            }
-            case 3: {
+                else if (frame.insertMode || caret >= bytes.size())
+                    bytes.insert(caret, 1, static_cast<char>(value << 4));
+                else
+                    bytes[caret] = static_cast<char>(value << 4 | (bytes[caret] & 0x0F));
+                view.OnChar("0123456789ABCDEF"[value]);
+            } else if (action == 3) {
                 const WPARAM keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_INSERT};
-                const WPARAM key = keys[random() % 5];
-                action = "key " + std::to_string(key);
-                Key(key);
-                break;
-            }
-            case 4:
-                action = "select";
+                Key(keys[random() % 5]);
+            } else if (action == 4) {
                 view.selectionAnchor = random() % (bytes.size() + 1);
                 view.selectionEnd = random() % (bytes.size() + 1);
-                break;
-            case 5: case 6: {
-                const bool back = random() % 2;
-                action = back ? "backspace" : "delete";
+            } else if (action == 5 || action == 6) {
+                const bool back = action == 5;
+                const uint32_t at = back ? caret - 1 : caret;
                 if (start != stop)
                     bytes.erase(start, stop - start);
-                else if (!back && caret < bytes.size())
-                    bytes.erase(caret, 1);
-                else if (back && caret > 0 && !bytes.empty())
-                    bytes.erase(caret - 1, 1);
+                else if (back ? caret > 0 && !bytes.empty() : caret < bytes.size())
+                    bytes.erase(at, 1);
                 pushed = bytes != before;
                 Key(back ? VK_BACK : VK_DELETE);
-                break;
-            }
-            case 7:
-                action = "cut";
-                if (start != stop) {
-                    clip = bytes.substr(start, stop - start);
+            } else if (action == 7 || action == 8) {
+                clip = selected.empty() ? clip : selected;
+                pushed = action == 7 && start != stop;
+                if (pushed)
                     bytes.erase(start, stop - start);
-                    pushed = true;
-                }
-                view.EditCut();
-                break;
-            case 8:
-                action = "copy";
-                if (start != stop)
-                    clip = bytes.substr(start, stop - start);
-                view.EditCopy();
-                break;
-            case 9:
-                action = "paste";
-                if (clip.empty())
-                    break;
-                if (frame.insertMode)
-                    bytes.insert(caret, clip);
-                else
-                    bytes = bytes.substr(0, caret) + clip +
-                            (caret + clip.size() < bytes.size() ? bytes.substr(caret + clip.size()) : "");
+                action == 7 ? view.EditCut() : view.EditCopy();
+            } else if (action == 9 && !clip.empty()) {
+                const size_t kept = frame.insertMode ? 0 : std::min(clip.size(), bytes.size() - caret);
+                bytes.replace(caret, kept, clip);
                 pushed = true;
                 view.EditPaste();
-                break;
-            case 10:
-                action = "undo";
+            } else if (action == 10) {
                 if (!undoStates.empty()) {
                     bytes = undoStates.back();
                     undoStates.pop_back();
                 }
                 view.EditUndo();
-                break;
-            case 11:
-                action = "save";
+            } else if (action == 11) {
                 ASSERT_TRUE(document.Save(path.c_str()));
                 saved = bytes;
-                break;
             }
             if (pushed)
                 undoStates.push_back(before);
-            const std::string where = "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + action;
+            const std::string where = "seed " + std::to_string(seed) + ", step " + std::to_string(step) +
+                                      ", action " + std::to_string(action);
             ASSERT_EQ(Bytes(document), bytes) << where;
             ASSERT_EQ(document.undoRecords.size(), undoStates.size()) << where;
             ASSERT_TRUE(document.modified || bytes == saved) << where;
