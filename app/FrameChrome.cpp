@@ -176,8 +176,9 @@ void FrameWindow::UpdatePositionPanes()
     const bool shown = IsWindowVisible(hwndStatusBar) != 0;
     if (shown)
         SendMessageA(hwndStatusBar, WM_SETREDRAW, FALSE, 0);
-    SetPaneText(0, position.c_str());
-    SetPaneText(1, bits.c_str());
+    // With drawing off, setting an unchanged pane again costs less than asking it.
+    SendMessageA(hwndStatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(position.c_str()));
+    SendMessageA(hwndStatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(bits.c_str()));
     if (shown) {
         SendMessageA(hwndStatusBar, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(hwndStatusBar, nullptr, TRUE);
