@@ -13,13 +13,14 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ] || [ "${ZORIX_PRIVATE_DISPLAY:-0}" = 1 ]; then
-  for n in $(seq 90 130); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-  done
-  Xvfb "$display" -screen 0 "${ZORIX_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
+  # The server takes the first free display itself and names it once it
+  # listens, so runs started side by side never pick the same one.
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${ZORIX_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=$display
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+  export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+  rm -f "$number_file"
 fi
 
 # A persistent server makes each wine start fast; the first process starts the
