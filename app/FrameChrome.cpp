@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/Application.h"
-#include "app/ShownState.h"
+#include "app/SetWhenDifferent.h"
 #include "app/StatusPaneText.h"
 #include "app/StatusPaneWidths.h"
 #include "app/ToolbarButtons.h"

@@ -1,6 +1,6 @@
 #include "dialogs/DialogPlacement.h"
 
-#include "settings/OnScreenPlacement.h"
+#include "platform/ScreenAreas.h"
 
 namespace {
 

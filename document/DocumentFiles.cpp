@@ -1,10 +1,10 @@
 // Loading and saving the document whole. A file handle lives only inside one
 // load or save; nothing is reported as done unless every byte was moved.
 #include "app/FrameWindow.h"
-#include "app/WaitCursor.h"
-#include "document/BlockTransfer.h"
+#include "platform/WaitCursor.h"
+#include "platform/BlockTransfer.h"
 #include "document/Document.h"
-#include "document/FileHandle.h"
+#include "platform/FileHandle.h"
 #include "document/PathText.h"
 
 namespace {

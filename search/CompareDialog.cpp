@@ -1,7 +1,7 @@
 #include "search/CompareDialog.h"
 
 #include "app/Application.h"
-#include "app/WaitCursor.h"
+#include "platform/WaitCursor.h"
 #include "dialogs/ReportList.h"
 #include "document/PathText.h"
 #include "resources/resource.h"

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "document/BlockTransfer.h"
-#include "document/FileHandle.h"
+#include "platform/BlockTransfer.h"
+#include "platform/FileHandle.h"
 
 namespace {
 

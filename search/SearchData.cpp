@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/FrameWindow.h"
-#include "app/WaitCursor.h"
+#include "platform/WaitCursor.h"
 #include "document/Document.h"
 #include "view/CharCode.h"
 #include "view/HexView.h"

@@ -1,5 +1,7 @@
 #include "settings/OnScreenPlacement.h"
 
+#include "platform/ScreenAreas.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -24,27 +26,12 @@ bool Overlaps(const RECT& rect, const RECT& area)
            rect.left < rect.right && rect.top < rect.bottom;
 }
 
-// The start that keeps a span of the given length inside the area, nearest to start.
-LONG StartInside(LONG start, long long length, LONG areaStart, LONG areaEnd)
-{
-    return static_cast<LONG>(std::clamp<long long>(start, areaStart, areaEnd - length));
-}
-
 // A span of at least the least length whose end stays within the int range.
 void SpanInRange(int start, int length, int least, LONG& spanStart, LONG& spanEnd)
 {
     const long long span = std::max(length, least);
     spanStart = static_cast<LONG>(std::min<long long>(start, INT_MAX - span));
     spanEnd = static_cast<LONG>(spanStart + span);
-}
-
-BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM collected)
-{
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info))
-        reinterpret_cast<std::vector<RECT>*>(collected)->push_back(info.rcWork);
-    return TRUE;
 }
 
 } // namespace
@@ -66,27 +53,4 @@ RECT KeepOnWorkAreas(const RECT& rect, const std::vector<RECT>& workAreas)
         return Distance(rect, a) < Distance(rect, b);
     });
     return MoveIntoArea(rect, nearest);
-}
-
-RECT MoveIntoArea(const RECT& rect, const RECT& area)
-{
-    const long long width = std::clamp<long long>(static_cast<long long>(rect.right) - rect.left, 0,
-                                                  static_cast<long long>(area.right) - area.left);
-    const long long height = std::clamp<long long>(static_cast<long long>(rect.bottom) - rect.top, 0,
-                                                   static_cast<long long>(area.bottom) - area.top);
-    const LONG left = StartInside(rect.left, width, area.left, area.right);
-    const LONG top = StartInside(rect.top, height, area.top, area.bottom);
-    return {left, top, static_cast<LONG>(left + width), static_cast<LONG>(top + height)};
-}
-
-std::vector<RECT> MonitorWorkAreas()
-{
-    std::vector<RECT> areas;
-    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
-    // Workspace coordinates start at the corner of the primary monitor's work area.
-    RECT primary = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &primary, 0);
-    for (RECT& area : areas)
-        OffsetRect(&area, -primary.left, -primary.top);
-    return areas;
 }

@@ -15,9 +15,3 @@ RECT StoredRestoredRect(int left, int top, int width, int height, SIZE least);
 // otherwise moved the shortest way into the nearest one, its size cut to fit.
 // No work areas: the rectangle as it is.
 RECT KeepOnWorkAreas(const RECT& rect, const std::vector<RECT>& workAreas);
-
-// The rectangle moved the shortest way into the area, its size cut to fit.
-RECT MoveIntoArea(const RECT& rect, const RECT& area);
-
-// The work areas of all monitors.
-std::vector<RECT> MonitorWorkAreas();

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "document/PathText.h"
 #include "keys/KeyTable.h"
+#include "platform/ScreenAreas.h"
 #include "resources/resource.h"
 #include "settings/OnScreenPlacement.h"
 #include "settings/SettingsFormat.h"

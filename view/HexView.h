@@ -6,7 +6,7 @@
 
 #include "search/MarkTable.h"
 #include "search/PatternScan.h"
-#include "view/ClipboardWatch.h"
+#include "platform/ClipboardWatch.h"
 #include "view/RefreshCode.h"
 
 class FrameWindow;

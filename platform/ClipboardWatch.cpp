@@ -1,4 +1,4 @@
-#include "view/ClipboardWatch.h"
+#include "platform/ClipboardWatch.h"
 
 bool ClipboardWatch::HoldsText()
 {

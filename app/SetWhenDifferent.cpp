@@ -1,4 +1,4 @@
-#include "app/ShownState.h"
+#include "app/SetWhenDifferent.h"
 
 #include <commctrl.h>
 
