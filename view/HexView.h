@@ -8,6 +8,7 @@
 #include "search/PatternScan.h"
 #include "platform/ClipboardWatch.h"
 #include "view/RefreshCode.h"
+#include "view/WheelSum.h"
 
 class FrameWindow;
 class Document;
@@ -111,6 +112,7 @@ private:
     // Advances of the hexadecimal digits and of "+" in the display font, measured at each paint.
     int digitAdvance[16] = {};
     int plusAdvance = 0;
+    WheelSum wheel;
 
     RefreshCode MoveCaret(uint32_t offset);
     RefreshCode StepCaret(uint32_t offset);
