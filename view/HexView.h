@@ -113,6 +113,10 @@ private:
     int digitAdvance[16] = {};
     int plusAdvance = 0;
     WheelSum wheel;
+    // What the window shows since the last Refresh, which a scroll starts from.
+    uint32_t shownTopRow = 0;
+    uint32_t shownCaret = 0;
+    uint8_t shownLowNibble = 0;
 
     RefreshCode MoveCaret(uint32_t offset);
     RefreshCode StepCaret(uint32_t offset);
@@ -131,12 +135,15 @@ private:
     void PaintDigits(HDC dc, uint32_t first, uint32_t end, int y);
     void PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y);
     void CarryDecoding(uint32_t i);
+    void InvertCaretMark(HDC dc, uint32_t offset, int nibble);
     void InvalidateRows(uint32_t firstRow, uint32_t lastRow);
     bool RefreshEditedRows(RefreshCode code);
     RefreshCode ScrollLineUp();
     RefreshCode ScrollLineDown();
     RefreshCode TrackThumb(int position);
-    void ScrollRows(int dy, int scrollTop, int invalidTop);
+    void ShowTopRow();
+    void MoveCaretMark();
+    RECT RowArea(int top) const;
     void InvalidateFrom(int top);
     void UpdateEditCommands();
 };

@@ -222,9 +222,15 @@ void HexView::CarryDecoding(uint32_t i)
 }
 void HexView::ToggleCaretMark(HDC dc, CaretMark which)
 {
+    if (which == CurrentCaretMark)
+        InvertCaretMark(dc, caret, lowNibble);
+    else
+        InvertCaretMark(dc, previousCaret, previousLowNibble);
+}
+
+void HexView::InvertCaretMark(HDC dc, uint32_t offset, int nibble)
+{
     const DisplayMetrics& m = displayMetrics;
-    uint32_t offset = which == CurrentCaretMark ? caret : previousCaret;
-    int nibble = which == CurrentCaretMark ? lowNibble : previousLowNibble;
     uint32_t row = offset / m.bytesPerRow;
     if (row < topRow)
         return;

@@ -1,4 +1,6 @@
 // Turning RefreshCodes into invalidation and scrolling of the view window.
+#include <algorithm>
+
 #include "app/FrameWindow.h"
 #include "document/Document.h"
 #include "resources/resource.h"
@@ -75,47 +77,78 @@ bool HexView::RefreshEditedRows(RefreshCode code)
     return true;
 }
 
-// Moves the pixels of the rows by one line and repaints the band that came into view.
-void HexView::ScrollRows(int dy, int scrollTop, int invalidTop)
+// The rows' part of the client area from top down: every row right of its
+// content shows only the background, which no scroll changes.
+RECT HexView::RowArea(int top) const
 {
-    const int lineHeight = displayMetrics.lineHeight;
-    RECT client;
-    GetClientRect(window, &client);
-    RECT rows = client;
-    rows.top = lineHeight;
-    RECT scroll = client;
-    scroll.top = scrollTop;
-    if (dy > 0)
-        scroll.bottom -= lineHeight;
-    ScrollWindowEx(window, 0, dy, &scroll, &rows, nullptr, nullptr, 0);
-    RECT band = client;
-    band.top = invalidTop;
-    if (dy > 0)
-        band.bottom = 3 * lineHeight;
-    InvalidateRect(window, &band, FALSE);
+    RECT area;
+    GetClientRect(window, &area);
+    area.top = top;
+    area.right = std::min<LONG>(area.right, displayMetrics.RowContentRight());
+    return area;
+}
+
+// Brings the rows from the top row shown to topRow. The pixels of the rows
+// that stay move, and only the rows that come in are painted. A glyph taller
+// than the line reaches up into the row above it, so the header is painted
+// again, and so is the partly visible row at the bottom: moved up, its ink from
+// the row below is missing; moved down, it would keep ink of a row below it
+// that a full repaint does not paint.
+void HexView::ShowTopRow()
+{
+    const DisplayMetrics& m = displayMetrics;
+    const int64_t moved = int64_t{topRow} - int64_t{shownTopRow};
+    const uint64_t rows = moved < 0 ? -moved : moved;
+    if (rows == 0) {
+        MoveCaretMark();
+        return;
+    }
+    RECT header = RowArea(0);
+    header.bottom = m.headerHeight;
+    InvalidateRect(window, &header, FALSE);
+    if (rows >= m.visibleRows) {
+        RECT all = RowArea(m.headerHeight);
+        InvalidateRect(window, &all, FALSE);
+    } else {
+        const int shift = static_cast<int>(rows) * m.lineHeight;
+        RECT area = RowArea(m.headerHeight);
+        // The area the pixels leave is invalidated, and so is any part whose
+        // pixels could not be read because a window covers them.
+        ScrollWindowEx(window, 0, moved > 0 ? -shift : shift, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+        const int partRow = m.visibleRows - (moved > 0 ? static_cast<int>(rows) : 0);
+        RECT partlyVisible = RowArea(m.headerHeight + partRow * m.lineHeight);
+        InvalidateRect(window, &partlyVisible, FALSE);
+        MoveCaretMark();
+    }
     UpdateWindow(window);
+}
+
+// The caret mark moved with the pixels of its row. Where the caret or its
+// digit changed, inverting the old mark again takes it away; a mark in a row
+// about to be painted is painted over.
+void HexView::MoveCaretMark()
+{
+    if (shownCaret == caret && shownLowNibble == lowNibble)
+        return;
+    HDC dc = GetDC(window);
+    InvertCaretMark(dc, shownCaret, shownLowNibble);
+    ToggleCaretMark(dc, CurrentCaretMark);
+    ReleaseDC(window, dc);
 }
 
 void HexView::Refresh(RefreshCode code)
 {
     if (!window)
         return;
-    const int lineHeight = displayMetrics.lineHeight;
     switch (code) {
     case RedrawAll:
         InvalidateFrom(0);
         UpdateScrollBar();
         break;
     case ScrolledTowardStart:
-        ScrollRows(lineHeight, lineHeight, lineHeight);
-        UpdateScrollBar();
-        break;
     case ScrolledTowardEnd:
-        ScrollRows(-lineHeight, 2 * lineHeight, (displayMetrics.visibleRows - 1) * lineHeight);
-        UpdateScrollBar();
-        break;
     case RedrawRows:
-        InvalidateFrom(lineHeight);
+        ShowTopRow();
         UpdateScrollBar();
         break;
     case RedrawEditedByte:
@@ -135,6 +168,9 @@ void HexView::Refresh(RefreshCode code)
     default:
         break;
     }
+    shownTopRow = topRow;
+    shownCaret = caret;
+    shownLowNibble = lowNibble;
     if (!frame)
         return;
     UpdateEditCommands();

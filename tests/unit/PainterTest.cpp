@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,7 @@ protected:
         return pixels;
     }
     // Where two captures first differ, as "x,y", or "same".
+    void ScrollEveryWay(const char* textAlignment);
     std::string FirstDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) const
     {
         RECT client;
@@ -352,6 +354,89 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
             EXPECT_EQ(FirstDifference(refreshed, Capture()), "same")
                 << "code " << int(state.code) << ", caret " << state.caret << ", digit " << digit;
         }
+    }
+    SetCharCode(Ascii);
+}
+
+// Every way the view scrolls, one after the other in every character code,
+// from a view with a selection, marks and a half-typed byte: what Refresh
+// leaves on screen must equal a full repaint of the same top row. Then again
+// with text set on its baseline, so that every glyph reaches up into the row
+// above, as a glyph taller than the line does.
+TEST_F(Painter, ScrollsDrawWhatAFullRepaintDraws)
+{
+    view.frame = &frame;
+    std::string bytes;
+    for (int i = 0; i < 16; ++i)
+        bytes += JapaneseRows();
+    ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
+    std::memcpy(document.data, bytes.data(), bytes.size());
+    ScrollEveryWay("top");
+    // A window with a DC of its own keeps the alignment from paint to paint.
+    WNDCLASSA wc = {};
+    wc.style = CS_OWNDC;
+    wc.lpfnWndProc = Procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PainterTestOwnDCWindow";
+    RegisterClassA(&wc);
+    DestroyWindow(window);
+    window = view.window = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 440, 900,
+                                           300, nullptr, nullptr, wc.hInstance, nullptr);
+    SetTextAlign(GetDC(window), TA_BASELINE);
+    ScrollEveryWay("baseline");
+}
+
+void Painter::ScrollEveryWay(const char* textAlignment)
+{
+    const uint32_t rows = displayMetrics.visibleRows;
+    const uint32_t maxTop = view.MaxTopRow();
+    ASSERT_GT(maxTop, 2 * rows);
+    HexView& v = view;
+    auto wheel = [&v](short delta) { return v.OnMouseWheel(MAKEWPARAM(0, static_cast<WORD>(delta))); };
+    auto bar = [&v](WORD request, uint32_t position = 0) { return v.OnVScroll(MAKEWPARAM(request, position)); };
+    auto key = [&v](WPARAM vk) { return v.OnKeyDown(vk, 1); };
+    const uint32_t caretRow = maxTop + rows - 6;
+    const struct {
+        const char* name;
+        std::function<RefreshCode()> step;
+    } steps[] = {
+        {"PageDown to the end, ending the typed byte", [&] { return key(VK_NEXT); }},
+        {"wheel up", [&] { return wheel(WHEEL_DELTA); }},
+        {"small wheel deltas down", [&] { return wheel(-40); }},
+        {"small wheel deltas down", [&] { return wheel(-40); }},
+        {"small wheel deltas down", [&] { return wheel(-40); }},
+        {"arrow up", [&] { return bar(SB_LINEUP); }},
+        {"arrow down", [&] { return bar(SB_LINEDOWN); }},
+        {"page area up", [&] { return bar(SB_PAGEUP); }},
+        {"thumb by a few rows", [&] { return bar(SB_THUMBTRACK, v.topRow + 4); }},
+        {"page area down to the end", [&] { return bar(SB_PAGEDOWN); }},
+        {"PageUp", [&] { return key(VK_PRIOR); }},
+        {"thumb to the caret on the last whole row", [&] { return bar(SB_THUMBTRACK, caretRow - rows + 1); }},
+        {"Down at the bottom edge", [&] { return key(VK_DOWN); }},
+        {"thumb to the caret on the first row", [&] { return bar(SB_THUMBTRACK, caretRow + 1); }},
+        {"Up at the top edge", [&] { return key(VK_UP); }},
+        {"thumb to the top", [&] { return bar(SB_THUMBTRACK, 0); }},
+    };
+    for (CharCode code : {Ascii, ShiftJis, Euc, Ucs2, Utf8}) {
+        SetCharCode(code);
+        view.marks.slots[0] = caretRow * 16 + 2;
+        view.marks.slots[1] = caretRow * 16 + 40;
+        view.selectionAnchor = caretRow * 16 - 20;
+        view.selectionEnd = caretRow * 16 + 9;
+        view.topRow = maxTop - 5;
+        view.caret = caretRow * 16 + 3;
+        view.lowNibble = 1;
+        view.Refresh(RedrawAll);
+        for (const auto& step : steps) {
+            view.Refresh(step.step());
+            GdiFlush();
+            const std::vector<uint32_t> refreshed = Capture();
+            Repaint();
+            EXPECT_EQ(FirstDifference(refreshed, Capture()), "same")
+                << "code " << int(code) << ", text on its " << textAlignment << ", " << step.name << ", top row "
+                << view.topRow;
+        }
+        EXPECT_EQ(view.topRow, 0u);
     }
     SetCharCode(Ascii);
 }
