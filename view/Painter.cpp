@@ -75,8 +75,10 @@ void HexView::Paint()
     for (uint32_t i = 0; i <= m.visibleRows; ++i) {
         const int y = m.headerHeight + static_cast<int>(i) * m.lineHeight;
         // A row below the update region is drawn as well: a glyph taller than
-        // the line reaches up into the row above it.
-        if (y + m.lineHeight > ps.rcPaint.top && y - m.lineHeight < ps.rcPaint.bottom)
+        // the line reaches up into the row above it. The region itself is
+        // asked, not its bounds: a scroll leaves bands apart at top and bottom.
+        const RECT reach = {0, y - m.lineHeight, paintedWidth, y + m.lineHeight};
+        if (RectVisible(dc, &reach))
             PaintRow(dc, i);
         else
             CarryDecoding(i);
