@@ -1,5 +1,6 @@
 // Turning RefreshCodes into invalidation and scrolling of the view window.
 #include <algorithm>
+#include <cstring>
 
 #include "app/FrameWindow.h"
 #include "document/Document.h"
@@ -16,7 +17,22 @@ void HexView::MeasureRows()
     displayMetrics.FitRows(client.bottom);
 }
 
-// Setting the scroll bar draws it, so an unchanged one is left alone.
+namespace {
+
+// What the vertical scroll bar shows: where it is, its thumb and its states.
+SCROLLBARINFO ScrollBarPicture(HWND window)
+{
+    SCROLLBARINFO picture = {};
+    picture.cbSize = sizeof picture;
+    GetScrollBarInfo(window, OBJID_VSCROLL, &picture);
+    return picture;
+}
+
+} // namespace
+
+// Drawing the scroll bar costs more than scrolling the rows, and in a large
+// file its thumb moves by a pixel only every few thousand rows. So the values
+// are set without drawing, and the bar is drawn only when what it shows changed.
 void HexView::UpdateScrollBar()
 {
     ScrollBarState state = ComputeScrollBar(FullRows(), topRow, displayMetrics.visibleRows);
@@ -30,7 +46,14 @@ void HexView::UpdateScrollBar()
     info.nMax = state.nMax;
     info.nPage = state.nPage;
     info.nPos = state.nPos;
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    const SCROLLBARINFO before = ScrollBarPicture(window);
+    SetScrollInfo(window, SB_VERT, &info, FALSE);
+    const SCROLLBARINFO after = ScrollBarPicture(window);
+    if (std::memcmp(&before, &after, sizeof after) == 0)
+        return;
+    RECT bar = after.rcScrollBar;
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&bar), 2);
+    RedrawWindow(window, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
 }
 
 void HexView::InvalidateFrom(int top)

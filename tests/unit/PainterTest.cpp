@@ -103,12 +103,23 @@ protected:
         return Pixel(m.hexLeft + m.charWidth * (3 * j + nibble) + 1, m.headerHeight + i * m.lineHeight + 1);
     }
 
-    // The client area's pixels, read in one piece.
-    std::vector<uint32_t> Capture() const
+    // The client area, or the whole window with its scroll bar.
+    RECT CaptureArea(bool withFrame) const
     {
-        RECT client;
-        GetClientRect(window, &client);
-        HDC dc = GetDC(window);
+        RECT area;
+        if (!withFrame)
+            GetClientRect(window, &area);
+        else {
+            GetWindowRect(window, &area);
+            OffsetRect(&area, -area.left, -area.top);
+        }
+        return area;
+    }
+    // The area's pixels, read in one piece.
+    std::vector<uint32_t> Capture(bool withFrame = false) const
+    {
+        const RECT client = CaptureArea(withFrame);
+        HDC dc = withFrame ? GetWindowDC(window) : GetDC(window);
         HDC memory = CreateCompatibleDC(dc);
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -126,11 +137,10 @@ protected:
         return pixels;
     }
     // Where two captures first differ, as "x,y", or "same".
-    void ScrollEveryWay(const char* textAlignment);
-    std::string FirstDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) const
+    std::string FirstDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,
+                                bool withFrame = false) const
     {
-        RECT client;
-        GetClientRect(window, &client);
+        const RECT client = CaptureArea(withFrame);
         for (size_t i = 0; i < a.size() && i < b.size(); ++i)
             if (a[i] != b[i])
                 return std::to_string(i % client.right) + "," + std::to_string(i / client.right);
@@ -206,6 +216,9 @@ protected:
         SelectObject(dc, previousFont);
         ReleaseDC(window, dc);
     }
+
+    // Scrolls the view every way and compares each step with a full repaint.
+    void ScrollEveryWay(const char* textAlignment);
 
     static Painter* current;
     FrameWindow frame;
@@ -360,7 +373,8 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
 
 // Every way the view scrolls, one after the other in every character code,
 // from a view with a selection, marks and a half-typed byte: what Refresh
-// leaves on screen must equal a full repaint of the same top row. Then again
+// leaves on screen, scroll bar included, must equal a full repaint of the same
+// top row. Then again
 // with text set on its baseline, so that every glyph reaches up into the row
 // above, as a glyph taller than the line does.
 TEST_F(Painter, ScrollsDrawWhatAFullRepaintDraws)
@@ -430,9 +444,10 @@ void Painter::ScrollEveryWay(const char* textAlignment)
         for (const auto& step : steps) {
             view.Refresh(step.step());
             GdiFlush();
-            const std::vector<uint32_t> refreshed = Capture();
-            Repaint();
-            EXPECT_EQ(FirstDifference(refreshed, Capture()), "same")
+            const std::vector<uint32_t> refreshed = Capture(true);
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+            GdiFlush();
+            EXPECT_EQ(FirstDifference(refreshed, Capture(true), true), "same")
                 << "code " << int(code) << ", text on its " << textAlignment << ", " << step.name << ", top row "
                 << view.topRow;
         }
