@@ -12,6 +12,7 @@
 
 class FrameWindow;
 class Document;
+class GlyphRun;
 
 // The hex view: caret, selection, marks and scroll position over the document.
 // Every operation that changes what is shown returns a RefreshCode for Refresh.
@@ -132,8 +133,8 @@ private:
     void MeasureDigitAdvances(HDC dc);
     void PaintHeader(HDC dc);
     void PaintRow(HDC dc, uint32_t i);
-    void PaintDigits(HDC dc, uint32_t first, uint32_t end, int y);
-    void PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y);
+    void PaintDigits(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& digits);
+    void PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& characters);
     void CarryDecoding(uint32_t i);
     void InvertCaretMark(HDC dc, uint32_t offset, int nibble);
     void InvalidateRows(uint32_t firstRow, uint32_t lastRow);

@@ -19,11 +19,25 @@ void FillBand(HDC dc, int left, int top, int right, int bottom, HBRUSH brush)
     FillRect(dc, &rect, brush);
 }
 
+} // namespace
+
 // Glyphs of one colour along a row, drawn by one call instead of one call a
 // cell. Each byte keeps the origin that drawing its cell by itself gave it;
 // the trail byte of a double-byte character adds its step to the lead byte's.
+// Each call costs the platform about as much as a row of text, so the first
+// call of a row can fill the row's band with the background colour as well.
 class GlyphRun {
 public:
+    explicit GlyphRun(const RECT* band = nullptr) : band(band) {}
+    // Glyphs of another colour go into a call of their own.
+    void SetColor(HDC dc, COLORREF next, int y)
+    {
+        if (next == color)
+            return;
+        Draw(dc, y);
+        SetTextColor(dc, next);
+        color = next;
+    }
     void Add(int x, char byte)
     {
         text[length] = byte;
@@ -38,19 +52,28 @@ public:
         for (int i = 0; i + 1 < length; ++i)
             steps[i] = origin[i + 1] - origin[i];
         steps[length - 1] = 0;
-        ExtTextOutA(dc, origin[0], y, 0, nullptr, text, length, steps);
+        ExtTextOutA(dc, origin[0], y, band ? ETO_OPAQUE : 0, band, text, length, steps);
+        band = nullptr;
         length = 0;
+    }
+    // Draws what is left; a band no glyph filled is filled with the brush.
+    void Finish(HDC dc, int y, HBRUSH background)
+    {
+        Draw(dc, y);
+        if (band)
+            FillRect(dc, band, background);
+        band = nullptr;
     }
 
 private:
-    // The most one row needs: two header labels or two bytes of text per column.
+    const RECT* band;
+    COLORREF color = CLR_INVALID;
+    // The most one row needs: two digits and two bytes of text per column.
     static const int capacity = 4 * 16;
     char text[capacity];
     int origin[capacity];
     int length = 0;
 };
-
-} // namespace
 
 void HexView::Paint()
 {
@@ -146,30 +169,34 @@ void HexView::PaintRow(HDC dc, uint32_t i)
     SetTextColor(dc, displayColors[AddressText]);
     SetBkColor(dc, displayColors[AddressBack]);
     ExtTextOutA(dc, addressRight - width, y, ETO_OPAQUE | ETO_CLIPPED, &addressCell, address, 8, nullptr);
-    FillBand(dc, addressRight, y, paintedWidth, bottom, brushes[1]);
 
+    // Without a selection band, the row's first glyphs fill its background.
+    const RECT band = {addressRight, y, paintedWidth, bottom};
     const uint32_t s = SelectionStart();
     const uint32_t e = SelectionStop();
     const uint32_t rowEnd = first + m.bytesPerRow;
-    if (s < rowEnd && first < e) {
+    const bool selected = s < rowEnd && first < e;
+    GlyphRun run(selected ? nullptr : &band);
+    if (selected) {
+        FillRect(dc, &band, brushes[1]);
         uint32_t from = (s > first ? s : first) - first;
         uint32_t to = (e < rowEnd ? e : rowEnd) - first;
         FillBand(dc, m.hexLeft + 3 * m.charWidth * from, y, m.hexLeft + 3 * m.charWidth * to, bottom, brushes[2]);
     }
+    SetBkColor(dc, displayColors[DataBack]);
     const uint32_t end = rowEnd < document->size ? rowEnd : (first < document->size ? document->size : first);
-    PaintDigits(dc, first, end, y);
-    PaintCharacters(dc, first, end, y);
+    PaintDigits(dc, first, end, y, run);
+    PaintCharacters(dc, first, end, y, run);
+    run.Finish(dc, y, brushes[1]);
 }
 
 // The digit pairs of the bytes first .. end - 1, one call for each run of
 // bytes that share a colour.
-void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y)
+void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& digits)
 {
     const DisplayMetrics& m = displayMetrics;
     const uint32_t s = SelectionStart();
     const uint32_t e = SelectionStop();
-    GlyphRun digits;
-    COLORREF runColor = CLR_INVALID;
     for (uint32_t p = first; p < end; ++p) {
         const unsigned char byte = document->data[p];
         COLORREF color = (s <= p && p < e) ? displayColors[SelectedText] : displayColors[DataText];
@@ -177,27 +204,21 @@ void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y)
             color = displayColors[MarkText];
         else
             FindColoringColor(byte, color);
-        if (color != runColor) {
-            digits.Draw(dc, y);
-            SetTextColor(dc, color);
-            runColor = color;
-        }
+        digits.SetColor(dc, color, y);
         const int x = m.hexLeft + 3 * m.charWidth * static_cast<int>(p - first);
         digits.Add(x, hexDigits[byte >> 4]);
         digits.Add(x + digitAdvance[byte >> 4], hexDigits[byte & 0x0F]);
     }
-    digits.Draw(dc, y);
 }
 
-// The character column of the bytes first .. end - 1: ANSI text in one call,
-// a UTF-16 unit by itself.
-void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y)
+// The character column of the bytes first .. end - 1: ANSI text in one call
+// with the digits before it that share its colour, a UTF-16 unit by itself.
+void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& characters)
 {
     const DisplayMetrics& m = displayMetrics;
-    SetTextColor(dc, displayColors[DataText]);
+    characters.SetColor(dc, displayColors[DataText], y);
     ByteView bytes = {document->data, document->size};
     const bool unicode = frame && frame->procUnicode;
-    GlyphRun characters;
     for (uint32_t p = first; p < end; ++p) {
         const int x = m.textLeft + m.charWidth * static_cast<int>(p - first);
         DecodedCell cell = DecodeCell(charCode, bytes, p, skipNextCell, unicode);
@@ -209,7 +230,6 @@ void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y)
             TextOutW(dc, x, y, &cell.unit, 1);
         }
     }
-    characters.Draw(dc, y);
 }
 
 // A row left out of the paint still passes a two-byte character on to the next.
