@@ -118,6 +118,7 @@ private:
     uint32_t shownTopRow = 0;
     uint32_t shownCaret = 0;
     uint8_t shownLowNibble = 0;
+    bool refreshing = false;
 
     RefreshCode MoveCaret(uint32_t offset);
     RefreshCode StepCaret(uint32_t offset);

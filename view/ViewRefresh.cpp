@@ -126,13 +126,13 @@ void HexView::ShowTopRow()
         MoveCaretMark();
         return;
     }
-    RECT header = RowArea(0);
-    header.bottom = m.headerHeight;
-    InvalidateRect(window, &header, FALSE);
     if (rows >= m.visibleRows) {
-        RECT all = RowArea(m.headerHeight);
-        InvalidateRect(window, &all, FALSE);
+        RECT headerAndRows = RowArea(0);
+        InvalidateRect(window, &headerAndRows, FALSE);
     } else {
+        RECT header = RowArea(0);
+        header.bottom = m.headerHeight;
+        InvalidateRect(window, &header, FALSE);
         const int shift = static_cast<int>(rows) * m.lineHeight;
         RECT area = RowArea(m.headerHeight);
         // The area the pixels leave is invalidated, and so is any part whose
@@ -161,8 +161,11 @@ void HexView::MoveCaretMark()
 
 void HexView::Refresh(RefreshCode code)
 {
-    if (!window)
+    // The paint that a refresh causes leaves the command states and the panes
+    // to that refresh, which sets them once, after everything is drawn.
+    if (!window || refreshing)
         return;
+    refreshing = true;
     switch (code) {
     case RedrawAll:
         InvalidateFrom(0);
@@ -191,6 +194,7 @@ void HexView::Refresh(RefreshCode code)
     default:
         break;
     }
+    refreshing = false;
     shownTopRow = topRow;
     shownCaret = caret;
     shownLowNibble = lowNibble;
