@@ -110,9 +110,8 @@ public:
     void Refresh(RefreshCode code);
 
 private:
-    // Advances of the hexadecimal digits and of "+" in the display font, measured at each paint.
-    int digitAdvance[16] = {};
-    int plusAdvance = 0;
+    // Advances of the printable ASCII characters in the display font, measured at each paint.
+    int asciiAdvance['~' - ' ' + 1] = {};
     WheelSum wheel;
     // What the window shows since the last Refresh, which a scroll starts from.
     uint32_t shownTopRow = 0;
@@ -131,7 +130,8 @@ private:
     RefreshCode TypeLowDigit(int digit);
     RefreshCode DragTo(int64_t hit);
 
-    void MeasureDigitAdvances(HDC dc);
+    void MeasureAsciiAdvances(HDC dc);
+    int AdvanceOf(char c) const;
     void PaintHeader(HDC dc);
     void PaintRow(HDC dc, uint32_t i);
     void PaintDigits(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& digits);

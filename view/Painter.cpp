@@ -24,11 +24,10 @@ void FillBand(HDC dc, int left, int top, int right, int bottom, HBRUSH brush)
 // Glyphs of one colour along a row, drawn by one call instead of one call a
 // cell. Each byte keeps the origin that drawing its cell by itself gave it;
 // the trail byte of a double-byte character adds its step to the lead byte's.
-// Each call costs the platform about as much as a row of text, so the first
-// call of a row can fill the row's band with the background colour as well.
 class GlyphRun {
 public:
-    explicit GlyphRun(const RECT* band = nullptr) : band(band) {}
+    // advances: those of the printable ASCII characters in the font.
+    explicit GlyphRun(const int* advances) : advances(advances) {}
     // Glyphs of another colour go into a call of their own.
     void SetColor(HDC dc, COLORREF next, int y)
     {
@@ -48,25 +47,43 @@ public:
     {
         if (length == 0)
             return;
+        char spaced[2 * capacity];
+        int spacedLength = 0;
+        if (SpaceOut(spaced, spacedLength)) {
+            ExtTextOutA(dc, origin[0], y, 0, nullptr, spaced, spacedLength, nullptr);
+            length = 0;
+            return;
+        }
         int steps[capacity];
         for (int i = 0; i + 1 < length; ++i)
             steps[i] = origin[i + 1] - origin[i];
         steps[length - 1] = 0;
-        ExtTextOutA(dc, origin[0], y, band ? ETO_OPAQUE : 0, band, text, length, steps);
-        band = nullptr;
+        ExtTextOutA(dc, origin[0], y, 0, nullptr, text, length, steps);
         length = 0;
-    }
-    // Draws what is left; a band no glyph filled is filled with the brush.
-    void Finish(HDC dc, int y, HBRUSH background)
-    {
-        Draw(dc, y);
-        if (band)
-            FillRect(dc, band, background);
-        band = nullptr;
     }
 
 private:
-    const RECT* band;
+    // A step array doubles what a call costs the platform. A run of ASCII
+    // whose origins the font's own advances reach, with spaces in the gaps,
+    // needs none: false when the run is not such a run.
+    bool SpaceOut(char* spaced, int& spacedLength) const
+    {
+        const int space = advances[0];
+        for (int i = 0; i < length; ++i) {
+            const unsigned char byte = static_cast<unsigned char>(text[i]);
+            if (byte < ' ' || byte > '~')
+                return false;
+            spaced[spacedLength++] = text[i];
+            int gap = i + 1 < length ? origin[i + 1] - origin[i] - advances[byte - ' '] : 0;
+            for (; gap > 0 && space > 0 && spacedLength < 2 * capacity - 1; gap -= space)
+                spaced[spacedLength++] = ' ';
+            if (gap != 0)
+                return false;
+        }
+        return true;
+    }
+
+    const int* advances;
     COLORREF color = CLR_INVALID;
     // The most one row needs: two digits and two bytes of text per column.
     static const int capacity = 4 * 16;
@@ -84,7 +101,7 @@ void HexView::Paint()
         brushes[i] = CreateSolidBrush(displayColors[AddressBack + 2 * i]);
     HGDIOBJ oldBrush = SelectObject(dc, brushes[0]);
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
-    MeasureDigitAdvances(dc);
+    MeasureAsciiAdvances(dc);
 
     const DisplayMetrics& m = displayMetrics;
     if (ps.rcPaint.top < m.headerHeight)
@@ -120,14 +137,17 @@ void HexView::Paint()
 
 // The second digit of a pair or label stands where the first one's advance
 // puts it, which a proportional font makes differ from the cell width.
-void HexView::MeasureDigitAdvances(HDC dc)
+void HexView::MeasureAsciiAdvances(HDC dc)
 {
-    const int cellWidth = displayMetrics.charWidth;
-    INT widths['F' - '+' + 1];
-    bool measured = GetCharWidth32A(dc, '+', 'F', widths) != 0;
-    plusAdvance = measured ? widths[0] : cellWidth;
-    for (int digit = 0; digit < 16; ++digit)
-        digitAdvance[digit] = measured ? widths[hexDigits[digit] - '+'] : cellWidth;
+    if (GetCharWidth32A(dc, ' ', '~', asciiAdvance))
+        return;
+    for (int& advance : asciiAdvance)
+        advance = displayMetrics.charWidth;
+}
+
+int HexView::AdvanceOf(char c) const
+{
+    return asciiAdvance[c - ' '];
 }
 
 void HexView::PaintHeader(HDC dc)
@@ -137,11 +157,11 @@ void HexView::PaintHeader(HDC dc)
     SetTextColor(dc, displayColors[AddressText]);
     RECT addressCell = {0, 0, m.hexLeft - m.charWidth, m.headerHeight};
     DrawTextA(dc, "ADDRESS", 7, &addressCell, DT_CENTER);
-    GlyphRun labels;
+    GlyphRun labels(asciiAdvance);
     for (int j = 0; j < m.bytesPerRow; ++j) {
         const int x = m.hexLeft + 3 * m.charWidth * j;
         labels.Add(x, '+');
-        labels.Add(x + plusAdvance, hexDigits[j % 16]);
+        labels.Add(x + AdvanceOf('+'), hexDigits[j % 16]);
     }
     for (int j = 0; j < m.bytesPerRow; ++j)
         labels.Add(m.textLeft + m.charWidth * j, hexDigits[j % 16]);
@@ -163,31 +183,27 @@ void HexView::PaintRow(HDC dc, uint32_t i)
     for (int k = 0; k < 8; ++k) {
         const unsigned digit = first >> (28 - 4 * k) & 0x0F;
         address[k] = hexDigits[digit];
-        width += digitAdvance[digit];
+        width += AdvanceOf(hexDigits[digit]);
     }
     RECT addressCell = {0, y, addressRight, bottom};
     SetTextColor(dc, displayColors[AddressText]);
     SetBkColor(dc, displayColors[AddressBack]);
     ExtTextOutA(dc, addressRight - width, y, ETO_OPAQUE | ETO_CLIPPED, &addressCell, address, 8, nullptr);
+    FillBand(dc, addressRight, y, paintedWidth, bottom, brushes[1]);
 
-    // Without a selection band, the row's first glyphs fill its background.
-    const RECT band = {addressRight, y, paintedWidth, bottom};
     const uint32_t s = SelectionStart();
     const uint32_t e = SelectionStop();
     const uint32_t rowEnd = first + m.bytesPerRow;
-    const bool selected = s < rowEnd && first < e;
-    GlyphRun run(selected ? nullptr : &band);
-    if (selected) {
-        FillRect(dc, &band, brushes[1]);
+    if (s < rowEnd && first < e) {
         uint32_t from = (s > first ? s : first) - first;
         uint32_t to = (e < rowEnd ? e : rowEnd) - first;
         FillBand(dc, m.hexLeft + 3 * m.charWidth * from, y, m.hexLeft + 3 * m.charWidth * to, bottom, brushes[2]);
     }
-    SetBkColor(dc, displayColors[DataBack]);
     const uint32_t end = rowEnd < document->size ? rowEnd : (first < document->size ? document->size : first);
+    GlyphRun run(asciiAdvance);
     PaintDigits(dc, first, end, y, run);
     PaintCharacters(dc, first, end, y, run);
-    run.Finish(dc, y, brushes[1]);
+    run.Draw(dc, y);
 }
 
 // The digit pairs of the bytes first .. end - 1, one call for each run of
@@ -207,7 +223,7 @@ void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun&
         digits.SetColor(dc, color, y);
         const int x = m.hexLeft + 3 * m.charWidth * static_cast<int>(p - first);
         digits.Add(x, hexDigits[byte >> 4]);
-        digits.Add(x + digitAdvance[byte >> 4], hexDigits[byte & 0x0F]);
+        digits.Add(x + AdvanceOf(hexDigits[byte >> 4]), hexDigits[byte & 0x0F]);
     }
 }
 
