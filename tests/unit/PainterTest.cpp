@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +22,8 @@ protected:
     {
         current = this;
         WNDCLASSA wc = {};
+        // A DC of its own keeps what a test sets on it from paint to paint.
+        wc.style = CS_OWNDC;
         wc.lpfnWndProc = Procedure;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "PainterTestWindow";
@@ -59,10 +60,10 @@ protected:
         ASSERT_TRUE(document.Resize(size));
         std::memset(document.data, byte, size);
     }
+    // Everything again, the scroll bar included.
     void Repaint()
     {
-        InvalidateRect(window, nullptr, FALSE);
-        UpdateWindow(window);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
         GdiFlush();
     }
     COLORREF Pixel(int x, int y) const
@@ -103,23 +104,19 @@ protected:
         return Pixel(m.hexLeft + m.charWidth * (3 * j + nibble) + 1, m.headerHeight + i * m.lineHeight + 1);
     }
 
-    // The client area, or the whole window with its scroll bar.
-    RECT CaptureArea(bool withFrame) const
+    // The window's size, its scroll bar included.
+    RECT WindowArea() const
     {
         RECT area;
-        if (!withFrame)
-            GetClientRect(window, &area);
-        else {
-            GetWindowRect(window, &area);
-            OffsetRect(&area, -area.left, -area.top);
-        }
+        GetWindowRect(window, &area);
+        OffsetRect(&area, -area.left, -area.top);
         return area;
     }
-    // The area's pixels, read in one piece.
-    std::vector<uint32_t> Capture(bool withFrame = false) const
+    // The window's pixels, read in one piece.
+    std::vector<uint32_t> Capture() const
     {
-        const RECT client = CaptureArea(withFrame);
-        HDC dc = withFrame ? GetWindowDC(window) : GetDC(window);
+        const RECT client = WindowArea();
+        HDC dc = GetWindowDC(window);
         HDC memory = CreateCompatibleDC(dc);
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -137,10 +134,9 @@ protected:
         return pixels;
     }
     // Where two captures first differ, as "x,y", or "same".
-    std::string FirstDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,
-                                bool withFrame = false) const
+    std::string FirstDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) const
     {
-        const RECT client = CaptureArea(withFrame);
+        const RECT client = WindowArea();
         for (size_t i = 0; i < a.size() && i < b.size(); ++i)
             if (a[i] != b[i])
                 return std::to_string(i % client.right) + "," + std::to_string(i / client.right);
@@ -374,9 +370,8 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
 // Every way the view scrolls, one after the other in every character code,
 // from a view with a selection, marks and a half-typed byte: what Refresh
 // leaves on screen, scroll bar included, must equal a full repaint of the same
-// top row. Then again
-// with text set on its baseline, so that every glyph reaches up into the row
-// above, as a glyph taller than the line does.
+// top row. Then again with text set on its baseline, so that every glyph
+// reaches up into the row above, as a glyph taller than the line does.
 TEST_F(Painter, ScrollsDrawWhatAFullRepaintDraws)
 {
     view.frame = &frame;
@@ -386,16 +381,6 @@ TEST_F(Painter, ScrollsDrawWhatAFullRepaintDraws)
     ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
     std::memcpy(document.data, bytes.data(), bytes.size());
     ScrollEveryWay("top");
-    // A window with a DC of its own keeps the alignment from paint to paint.
-    WNDCLASSA wc = {};
-    wc.style = CS_OWNDC;
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PainterTestOwnDCWindow";
-    RegisterClassA(&wc);
-    DestroyWindow(window);
-    window = view.window = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 440, 900,
-                                           300, nullptr, nullptr, wc.hInstance, nullptr);
     SetTextAlign(GetDC(window), TA_BASELINE);
     ScrollEveryWay("baseline");
 }
@@ -403,55 +388,53 @@ TEST_F(Painter, ScrollsDrawWhatAFullRepaintDraws)
 void Painter::ScrollEveryWay(const char* textAlignment)
 {
     const uint32_t rows = displayMetrics.visibleRows;
-    const uint32_t maxTop = view.MaxTopRow();
-    ASSERT_GT(maxTop, 2 * rows);
-    HexView& v = view;
-    auto wheel = [&v](short delta) { return v.OnMouseWheel(MAKEWPARAM(0, static_cast<WORD>(delta))); };
-    auto bar = [&v](WORD request, uint32_t position = 0) { return v.OnVScroll(MAKEWPARAM(request, position)); };
-    auto key = [&v](WPARAM vk) { return v.OnKeyDown(vk, 1); };
-    const uint32_t caretRow = maxTop + rows - 6;
+    const uint32_t end = view.MaxTopRow();
+    ASSERT_GT(end, 2 * rows);
+    const WPARAM small = MAKEWPARAM(0, static_cast<WORD>(-40));
     const struct {
         const char* name;
-        std::function<RefreshCode()> step;
+        UINT message;
+        WPARAM wParam;
+        RefreshCode expected;
     } steps[] = {
-        {"PageDown to the end, ending the typed byte", [&] { return key(VK_NEXT); }},
-        {"wheel up", [&] { return wheel(WHEEL_DELTA); }},
-        {"small wheel deltas down", [&] { return wheel(-40); }},
-        {"small wheel deltas down", [&] { return wheel(-40); }},
-        {"small wheel deltas down", [&] { return wheel(-40); }},
-        {"arrow up", [&] { return bar(SB_LINEUP); }},
-        {"arrow down", [&] { return bar(SB_LINEDOWN); }},
-        {"page area up", [&] { return bar(SB_PAGEUP); }},
-        {"thumb by a few rows", [&] { return bar(SB_THUMBTRACK, v.topRow + 4); }},
-        {"page area down to the end", [&] { return bar(SB_PAGEDOWN); }},
-        {"PageUp", [&] { return key(VK_PRIOR); }},
-        {"thumb to the caret on the last whole row", [&] { return bar(SB_THUMBTRACK, caretRow - rows + 1); }},
-        {"Down at the bottom edge", [&] { return key(VK_DOWN); }},
-        {"thumb to the caret on the first row", [&] { return bar(SB_THUMBTRACK, caretRow + 1); }},
-        {"Up at the top edge", [&] { return key(VK_UP); }},
-        {"thumb to the top", [&] { return bar(SB_THUMBTRACK, 0); }},
+        {"PageDown to the end, ending the typed byte", WM_KEYDOWN, VK_NEXT, RedrawRows},
+        {"wheel up", WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), RedrawRows},
+        {"small wheel delta", WM_MOUSEWHEEL, small, RedrawNothing},
+        {"small wheel delta", WM_MOUSEWHEEL, small, RedrawNothing},
+        {"small wheel deltas making a notch", WM_MOUSEWHEEL, small, RedrawRows},
+        {"arrow up", WM_VSCROLL, SB_LINEUP, ScrolledTowardStart},
+        {"arrow down", WM_VSCROLL, SB_LINEDOWN, ScrolledTowardEnd},
+        {"page area up", WM_VSCROLL, SB_PAGEUP, RedrawRows},
+        {"thumb by a few rows", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, end - rows + 4), RedrawRows},
+        {"page area down to the end", WM_VSCROLL, SB_PAGEDOWN, RedrawRows},
+        {"PageUp", WM_KEYDOWN, VK_PRIOR, RedrawRows},
+        {"thumb to the caret on the first row", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, end), RedrawRows},
+        {"Up at the top edge", WM_KEYDOWN, VK_UP, ScrolledTowardStart},
+        {"thumb to the caret on the last whole row", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, end - rows), RedrawRows},
+        {"Down at the bottom edge", WM_KEYDOWN, VK_DOWN, ScrolledTowardEnd},
+        {"thumb to the top", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), RedrawRows},
     };
     for (CharCode code : {Ascii, ShiftJis, Euc, Ucs2, Utf8}) {
         SetCharCode(code);
-        view.marks.slots[0] = caretRow * 16 + 2;
-        view.marks.slots[1] = caretRow * 16 + 40;
-        view.selectionAnchor = caretRow * 16 - 20;
-        view.selectionEnd = caretRow * 16 + 9;
-        view.topRow = maxTop - 5;
-        view.caret = caretRow * 16 + 3;
+        view.marks.slots[0] = end * 16 + 2;
+        view.marks.slots[1] = end * 16 + 40;
+        view.selectionAnchor = end * 16 - 20;
+        view.selectionEnd = end * 16 + 9;
+        view.topRow = end - 5;
+        view.caret = end * 16 + 3;
         view.lowNibble = 1;
         view.Refresh(RedrawAll);
         for (const auto& step : steps) {
-            view.Refresh(step.step());
-            GdiFlush();
-            const std::vector<uint32_t> refreshed = Capture(true);
-            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-            GdiFlush();
-            EXPECT_EQ(FirstDifference(refreshed, Capture(true), true), "same")
-                << "code " << int(code) << ", text on its " << textAlignment << ", " << step.name << ", top row "
-                << view.topRow;
+            const RefreshCode refresh = step.message == WM_KEYDOWN      ? view.OnKeyDown(step.wParam, 1)
+                                        : step.message == WM_MOUSEWHEEL ? view.OnMouseWheel(step.wParam)
+                                                                        : view.OnVScroll(step.wParam);
+            EXPECT_EQ(refresh, step.expected) << step.name;
+            view.Refresh(refresh);
+            const std::vector<uint32_t> refreshed = Capture();
+            Repaint();
+            EXPECT_EQ(FirstDifference(refreshed, Capture()), "same")
+                << "code " << int(code) << ", text on its " << textAlignment << ", " << step.name;
         }
-        EXPECT_EQ(view.topRow, 0u);
     }
     SetCharCode(Ascii);
 }
