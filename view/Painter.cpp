@@ -47,7 +47,7 @@ public:
     {
         if (length == 0)
             return;
-        char spaced[2 * capacity];
+        char spaced[spacedCapacity];
         int spacedLength = 0;
         if (SpaceOut(spaced, spacedLength)) {
             ExtTextOutA(dc, origin[0], y, 0, nullptr, spaced, spacedLength, nullptr);
@@ -73,12 +73,13 @@ private:
             const unsigned char byte = static_cast<unsigned char>(text[i]);
             if (byte < ' ' || byte > '~')
                 return false;
-            spaced[spacedLength++] = text[i];
-            int gap = i + 1 < length ? origin[i + 1] - origin[i] - advances[byte - ' '] : 0;
-            for (; gap > 0 && space > 0 && spacedLength < 2 * capacity - 1; gap -= space)
-                spaced[spacedLength++] = ' ';
-            if (gap != 0)
+            const int gap = i + 1 < length ? origin[i + 1] - origin[i] - advances[byte - ' '] : 0;
+            const int spaces = space > 0 && gap > 0 ? gap / space : 0;
+            if (gap != spaces * space || spacedLength + 1 + spaces > spacedCapacity)
                 return false;
+            spaced[spacedLength++] = text[i];
+            for (int k = 0; k < spaces; ++k)
+                spaced[spacedLength++] = ' ';
         }
         return true;
     }
@@ -87,6 +88,7 @@ private:
     COLORREF color = CLR_INVALID;
     // The most one row needs: two digits and two bytes of text per column.
     static const int capacity = 4 * 16;
+    static const int spacedCapacity = 2 * capacity;
     char text[capacity];
     int origin[capacity];
     int length = 0;
@@ -136,7 +138,8 @@ void HexView::Paint()
 }
 
 // The second digit of a pair or label stands where the first one's advance
-// puts it, which a proportional font makes differ from the cell width.
+// puts it, which a proportional font makes differ from the cell width. Runs
+// of ASCII use the advances to do without a step array.
 void HexView::MeasureAsciiAdvances(HDC dc)
 {
     if (GetCharWidth32A(dc, ' ', '~', asciiAdvance))
