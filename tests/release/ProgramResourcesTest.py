@@ -13,6 +13,7 @@ ASM = "{urn:schemas-microsoft-com:asm.v1}"
 ASM3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
 WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+WINDOWS_SETTINGS_2016 = "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}"
 VISTA_TO_11 = {
     "{e2011457-1546-43c5-a5fe-008deee3d3f0}",  # Vista
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  # 7
@@ -80,8 +81,22 @@ def check_manifest(pe, name):
     expect(controls == [("6.0.0.0", "6595b64144ccf1df", "*")], f"{name}: common controls {controls}")
     systems = {e.get("Id") for e in root.iter(f"{COMPATIBILITY}supportedOS")}
     expect(systems == VISTA_TO_11, f"{name}: supported systems {sorted(systems)}")
-    dpi = [e.text for e in root.iter(f"{WINDOWS_SETTINGS}dpiAware")]
-    expect(dpi == ["false"], f"{name}: dpiAware {dpi}")
+    # Per-monitor version 2 where the system knows it, system-aware before;
+    # never version 1, which scales neither the caption nor the dialogs.
+    aware = [e.text for e in root.iter(f"{WINDOWS_SETTINGS}dpiAware")]
+    expect(aware == ["true"], f"{name}: dpiAware {aware}")
+    awareness = [[value.strip().lower() for value in e.text.split(",")]
+                 for e in root.iter(f"{WINDOWS_SETTINGS_2016}dpiAwareness")]
+    expect(awareness == [["permonitorv2", "system"]], f"{name}: dpiAwareness {awareness}")
+
+
+def check_imports(pe, name):
+    """Windows before 10 lacks the functions of a window's own density: the
+    programs look them up when they run, so that they still start there."""
+    imported = [entry.name.decode() for library in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])
+                for entry in library.imports if entry.name]
+    per_density = [function for function in imported if "dpi" in function.lower()]
+    expect(not per_density, f"{name}: imports {per_density}")
 
 
 arguments = sys.argv[1:]
@@ -90,6 +105,7 @@ for path, description in zip(arguments[::2], arguments[1::2]):
     pe = pefile.PE(path)
     check_version(pe, name, description)
     check_manifest(pe, name)
+    check_imports(pe, name)
 for failure in failures:
     print("FAILED:", failure)
 sys.exit(1 if failures else 0)
