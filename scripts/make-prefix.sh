@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Creates the project's own 32-bit Wine prefix in the Japanese locale, once.
+# Creates the project's own 32-bit Wine prefix in the Japanese locale, once,
+# at the screen density ZORIX_DPI (dots per inch, 96 unless given).
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 
@@ -41,6 +42,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1024x768"
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:$(printf '%08x' "${ZORIX_DPI:-96}")
 REG
 } > "$reg"
 wine regedit "$reg" >/dev/null 2>&1
