@@ -29,8 +29,10 @@ bool RegisterViewClass(HINSTANCE instance)
     return RegisterClassA(&wc) != 0;
 }
 
-// The room a button leaves around its picture at 96 dpi, as the toolbar leaves it by default.
+// Lengths at 96 dpi: the room a button leaves around its picture, as the
+// toolbar leaves it by default, and the gap between the toolbar and the view.
 const SIZE buttonPadding = {7, 6};
+const int gapUnderToolBar = 2;
 
 HINSTANCE InstanceOf(HWND window)
 {
@@ -100,11 +102,6 @@ BOOL FrameWindow::CreateChildWindows(HWND frame)
     return TRUE;
 }
 
-int FrameWindow::Scaled(int designPixels) const
-{
-    return ScaledToDpi(designPixels, dpi);
-}
-
 void FrameWindow::RecreateToolBar()
 {
     BYTE states[19];
@@ -166,7 +163,7 @@ void FrameWindow::LayoutChildren()
     SendMessageA(hwndToolBar, WM_SIZE, 0, 0);
     SendMessageA(hwndStatusBar, WM_SIZE, 0, 0);
     if (IsWindowVisible(hwndToolBar))
-        top = RectInParent(hwndToolBar).bottom + Scaled(2);
+        top = RectInParent(hwndToolBar).bottom + ScaledToDpi(gapUnderToolBar, dpi);
     if (IsWindowVisible(hwndStatusBar))
         bottom = RectInParent(hwndStatusBar).top;
     int height = bottom - top;

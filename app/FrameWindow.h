@@ -63,8 +63,6 @@ public:
     // The frame moved to a screen of another density, or the density changed:
     // the frame takes the rectangle the system suggests for it.
     RefreshCode OnDpiChanged(int newDpi, const RECT& suggested);
-    // A length of the design at the frame's density.
-    int Scaled(int designPixels) const;
     void SetBarVisible(WORD id, BOOL show);
     void SetMenuCheck(WORD id, BOOL flag);
     void EnableCommand(WORD id, BOOL flag);

@@ -109,11 +109,11 @@ void FrameWindow::LoadSettings()
     theView.CreateDisplayFont(file.Text("FontName", "FixedSys", 32).c_str(),
                               FontSizeFromSetting(file.Int("FontSize", DefaultFontSize)),
                               file.Flag("FontBold", false), file.Flag("FontItalic", false), dpi);
-    const int createdDpi = dpi;
+    const int dpiBeforePlacing = dpi;
     SetWindowPlacement(hwndFrame, &placement);
     // Placed on a screen of another density, the frame took the size the
     // system suggested for it there; the stored size is the one to have.
-    if (dpi != createdDpi)
+    if (dpi != dpiBeforePlacing)
         SetWindowPlacement(hwndFrame, &placement);
     ReadColors(file);
     SetCharCode(file.Int("CharCode", ShiftJis));
