@@ -1,13 +1,26 @@
 #include "app/ToolbarPictures.h"
 
+#include <cstdlib>
+
 #include "resources/resource.h"
 
-// Stands in for the choice among the drawn sets until they are in.
+namespace {
+
+const ToolbarPictures pictureSets[] = {
+    {IDB_TOOLBAR, 16, 15},
+    {IDB_TOOLBAR_24, 24, 23},
+    {IDB_TOOLBAR_32, 32, 30},
+};
+
+} // namespace
+
 ToolbarPictures ToolbarPicturesFor(int dpi)
 {
-    if (dpi >= 168)
-        return {IDB_TOOLBAR_32, 32, 30};
-    if (dpi >= 120)
-        return {IDB_TOOLBAR_24, 24, 23};
-    return {IDB_TOOLBAR, 16, 15};
+    // Distances in 96ths of a pixel, so that a tie is exact.
+    const int wanted = 16 * dpi;
+    ToolbarPictures nearest = pictureSets[0];
+    for (const ToolbarPictures& set : pictureSets)
+        if (std::abs(set.width * 96 - wanted) <= std::abs(nearest.width * 96 - wanted))
+            nearest = set;
+    return nearest;
 }

@@ -7,5 +7,6 @@ struct ToolbarPictures {
     int height;
 };
 
-// The set drawn nearest the 16 pixels of a 96-dpi screen grown to this density.
+// The set drawn nearest the 16 pixels of a 96-dpi screen grown to this
+// density; a density halfway between two sets takes the larger.
 ToolbarPictures ToolbarPicturesFor(int dpi);
