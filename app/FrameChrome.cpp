@@ -53,10 +53,17 @@ HWND CreateToolBar(HWND frame, int dpi)
     HWND toolBar = CreateToolbarEx(frame, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 19, InstanceOf(frame),
                                    pictures.bitmapId, buttons, 19, 0, 0, pictures.width, pictures.height,
                                    sizeof(TBBUTTON));
-    // Not through CreateToolbarEx, which takes a button size for the pictures' size.
+    // The toolbar places a picture half the padding below the button's top.
+    // The button size does not go through CreateToolbarEx, which would take
+    // it for the pictures' size.
+    TBMETRICS metrics = {};
+    metrics.cbSize = sizeof metrics;
+    metrics.dwMask = TBMF_PAD;
+    metrics.cxPad = ScaledToDpi(buttonPadding.cx, dpi);
+    metrics.cyPad = ScaledToDpi(buttonPadding.cy, dpi);
+    SendMessageA(toolBar, TB_SETMETRICS, 0, reinterpret_cast<LPARAM>(&metrics));
     SendMessageA(toolBar, TB_SETBUTTONSIZE, 0,
-                 MAKELPARAM(pictures.width + ScaledToDpi(buttonPadding.cx, dpi),
-                            pictures.height + ScaledToDpi(buttonPadding.cy, dpi)));
+                 MAKELPARAM(pictures.width + metrics.cxPad, pictures.height + metrics.cyPad));
     for (int index : toolbarSeparatorIndices) {
         TBBUTTON separator = {};
         separator.fsState = TBSTATE_ENABLED;
