@@ -236,24 +236,6 @@ TEST_F(Painter, EmptyDocumentShowsOnlyAddresses)
     EXPECT_EQ(CellCorner(0, 0, 0), black);
 }
 
-// The bar under the caret's character grows with the screen's density.
-TEST_F(Painter, CaretBarGrowsWithTheDensity)
-{
-    const struct {
-        int dpi;
-        int bar;
-    } densities[] = {{96, 2}, {120, 3}, {144, 3}, {192, 4}};
-    for (const auto& density : densities) {
-        view.CreateDisplayFont("FixedSys", 6, false, false, density.dpi);
-        Repaint();
-        const DisplayMetrics& m = displayMetrics;
-        const int x = m.textLeft + m.charWidth / 2;
-        const int bottom = m.headerHeight + m.lineHeight;
-        EXPECT_EQ(Pixel(x, bottom - density.bar), black) << density.dpi;
-        EXPECT_EQ(Pixel(x, bottom - density.bar - 1), white) << density.dpi;
-    }
-}
-
 TEST_F(Painter, SelectionBandCoversExactlyTheSelectedBytes)
 {
     Fill(32, 0x11);
