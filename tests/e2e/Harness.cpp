@@ -93,14 +93,6 @@ std::string BuildFolder()
     return folder;
 }
 
-int ScreenDpi()
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 TestFolder::TestFolder()
 {
     char temp[MAX_PATH];

@@ -15,9 +15,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // Where the build put the programs, as a Windows path (with trailing backslash).
 std::string BuildFolder();
 
-// The density of the screen the tests run on, in dots per inch.
-int ScreenDpi();
-
 // A fresh, empty folder that is deleted with everything in it afterwards.
 class TestFolder {
 public:

@@ -85,12 +85,12 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     Editor editor;
     editor.StayOnTop();
-    const ToolbarPictures pictures = ToolbarPicturesFor(e2e::ScreenDpi());
+    const ToolbarPictures pictures = ToolbarPicturesFor(SystemDpi());
     const SIZE size = {pictures.width, pictures.height};
     const std::vector<std::string> source = ToolbarSourceRows(pictures);
     ASSERT_EQ(source.size(), static_cast<size_t>(size.cy));
     const e2e::Picture bar = e2e::SettledPicture(editor.toolBar);
-    bar.Save("toolbar-" + std::to_string(e2e::ScreenDpi()));
+    bar.Save("toolbar-" + std::to_string(SystemDpi()));
     const int buttons = static_cast<int>(SendMessageA(editor.toolBar, TB_BUTTONCOUNT, 0, 0));
     const RECT lastCell = PictureCell(*editor.process, editor.toolBar, buttons - 1, size);
     const COLORREF barFace = bar.At(lastCell.right + size.cx, lastCell.top);
