@@ -14,11 +14,7 @@
 namespace {
 
 // The first window's size, the least size of a toolbar button and the gap under the toolbar.
-struct Density {
-    SIZE frame;
-    SIZE leastButton;
-    int gapUnderToolBar;
-};
+struct Density { SIZE frame, leastButton; int gapUnderToolBar; };
 const std::map<int, Density> densities = {
     {96, {{560, 400}, {23, 21}, 2}}, {144, {{840, 600}, {32, 30}, 3}}, {192, {{1120, 800}, {42, 40}, 4}}};
 
@@ -119,6 +115,5 @@ TEST(Density, EveryDialogHoldsItsControls)
     HWND dialog = setup.WaitTopWindow("#32770");
     ASSERT_NE(dialog, nullptr);
     ExpectControlsFit(dialog, "setup");
-    e2e::PressButton(dialog, IDCANCEL);
-    EXPECT_TRUE(setup.WaitExit());
+    EXPECT_TRUE(e2e::CloseWith(dialog, IDCANCEL));
 }
