@@ -204,6 +204,17 @@ TEST(Files, SaveAsksBeforeOverwritingAnotherProgramsChanges)
     EXPECT_TRUE(file.Saved("ABC3456789"));
 }
 
+// A name longer than the picker can return is reported, not taken for a cancel.
+TEST(Files, NameTooLongForThePickerIsReported)
+{
+    e2e::EditedFile file(tenBytes);
+    file.editor.Type("41");
+    file.editor.PostCommand(ID_FILE_SAVEAS);
+    ASSERT_TRUE(file.editor.ChooseFile(file.data.File(std::string(MAX_PATH - file.data.Path().size(), 'n'))));
+    EXPECT_EQ(file.editor.AnswerMessage(IDOK), "指定されたファイル名が長すぎます。");
+    EXPECT_EQ(file.editor.Caption(), "data.bin * - ZORIX Binary Editor");
+}
+
 TEST(Files, OpenThroughThePicker)
 {
     e2e::TestFolder data;
