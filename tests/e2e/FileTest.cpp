@@ -28,6 +28,9 @@ bool MakeSparseFile(const std::string& path, LONGLONG size)
 
 const std::string tenBytes = "0123456789";
 
+const char insertSettings[] = "[Settings]\r\nInsert=1\r\nReadOnly=0\r\nBackUp=0\r\n";
+const char backUpSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n";
+
 } // namespace
 
 TEST(Files, CommandLineOpensAQuotedPathWithABlank)
@@ -143,7 +146,8 @@ TEST(Files, NoToTheAttributeQuestionWritesNothing)
     data.Write("short.bin", tenBytes);
     data.Write("locked.bin", "old");
     SetFileAttributesA(data.File("locked.bin").c_str(), FILE_ATTRIBUTE_READONLY);
-    Editor editor(data.File("short.bin"));
+    Editor editor(data.File("short.bin"), backUpSettings);
+    editor.Type("41");
     editor.PostCommand(ID_FILE_SAVEAS);
     ASSERT_TRUE(editor.ChooseFile(data.File("locked.bin")));
     EXPECT_EQ(editor.AnswerMessage(IDYES), "ファイルは既に存在します。上書きしますか？");
@@ -151,6 +155,9 @@ TEST(Files, NoToTheAttributeQuestionWritesNothing)
     EXPECT_TRUE(editor.StaysWithoutDialog());
     EXPECT_EQ(data.Read("locked.bin"), "old");
     EXPECT_FALSE(data.Exists("locked.BAK"));
+    // The document keeps its name, so undoing reaches the file it came from.
+    editor.Command(ID_EDIT_UNDO);
+    EXPECT_EQ(editor.Caption(), "short.bin - ZORIX Binary Editor");
 }
 
 TEST(Files, BackupTakesTheNameOfTheFileNotOfItsFolder)
@@ -235,9 +242,6 @@ struct FullDisk : private e2e::TestFolder, public SmallDisk {
     void Write(const std::string& name, const std::string& bytes) const { TestFolder::Write("disk\\" + name, bytes); }
     std::string Read(const std::string& name = "data.bin") const { return TestFolder::Read("disk\\" + name); }
 };
-
-const char insertSettings[] = "[Settings]\r\nInsert=1\r\nReadOnly=0\r\nBackUp=0\r\n";
-const char backUpSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n";
 
 std::string Pattern(size_t size)
 {
