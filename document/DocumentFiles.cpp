@@ -273,10 +273,15 @@ bool Document::WriteWithBackup(const char* path, bool exists)
     if (outcome == WriteOutcome::Written)
         return true;
     DWORD error = GetLastError();
-    // This program, not another, changed the file.
-    if (outcome != WriteOutcome::NotOpened && SamePathText(path, fileName))
-        diskStamp = FileStamp::Of(path);
-    MarkUnsaved();
+    // A failure on the document's own file may have changed it or left none:
+    // no undo step may claim the bytes on disk any more. A failed Save As to
+    // another name leaves that file as it was.
+    if (SamePathText(path, fileName)) {
+        // This program, not another, changed the file.
+        if (outcome != WriteOutcome::NotOpened)
+            diskStamp = FileStamp::Of(path);
+        MarkUnsaved();
+    }
     if (outcome == WriteOutcome::OldBytesChanged)
         TellPartlyWritten(backupPath, error);
     else

@@ -307,9 +307,9 @@ TEST(Files, FullDiskLeavesTheFileAsItWas)
     }
 }
 
-// A save that fails in writing leaves no undo step that claims the bytes on
-// disk: the document stays modified. One that wrote nothing keeps the saved
-// state within reach. data.bin holds one page, then a hole that a full disk
+// A save that fails in writing the document's file leaves no undo step that
+// claims the bytes on disk: the document stays modified. One that wrote
+// nothing, or wrote to another name, keeps the saved state within reach. data.bin holds one page, then a hole that a full disk
 // has no room to fill; '-' is the Delete key.
 TEST(Files, FailedSavesKeepTheDocumentModifiedThroughUndo)
 {
@@ -333,7 +333,7 @@ TEST(Files, FailedSavesKeepTheDocumentModifiedThroughUndo)
         {"shrinking", e2e::editableSettings, 0, "--", nullptr, 0, partly, false},
         {"keeping the size after the backup", backUpSettings, 65536, "4142", nullptr, 0,
          partly + "元の内容はバックアップファイル「data.BAK」に残っています。\r\n", false},
-        {"a new name", e2e::editableSettings, 0, "4142", "new.bin", 0, cannotSave, false},
+        {"a new name", e2e::editableSettings, 0, "4142", "new.bin", 0, cannotSave, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -96,8 +96,14 @@ protected:
         Input::SetUp();
         frame.hwndFrame = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
         frame.backUp = FALSE;
+        CreateDirectoryA(folder.c_str(), nullptr);
     }
-    void TearDown() override { DestroyWindow(frame.hwndFrame); }
+    void TearDown() override
+    {
+        DestroyWindow(frame.hwndFrame);
+        DeleteFileA(path.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
     void Open(const std::string& bytes, bool insert)
     {
         document.ClearUndo();
@@ -106,7 +112,8 @@ protected:
         frame.insertMode = insert;
     }
 
-    const std::string path = TempPath("zorix-editing.bin");
+    const std::string folder = TempPath("zorix-editing");
+    const std::string path = folder + "\\data.bin";
 };
 
 } // namespace
@@ -141,14 +148,14 @@ TEST_F(Editing, ChangesThatPushNoRecordKeepTheDocumentModified)
             EXPECT_EQ(document.modified != FALSE, row.modified[i] == 'Y') << "after step " << i;
         }
     }
-    DeleteFileA(path.c_str());
 }
 
 // Random sequences of typing in both modes, moves, selections, deletes, cut,
 // copy, paste, undo and saves, each checked against a plain model of the
 // bytes, the undo steps and the clipboard. Whenever the bytes differ from the
-// last saved ones the document must count as modified, and after a save that
-// failed on a full disk until a save succeeds.
+// last saved ones the document must count as modified, and after a failed save
+// of its own file until a save succeeds. A failed Save As to another name
+// leaves the saved state as it was.
 TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
 {
     SmallDisk disk(TempPath("zorix-full-disk"));
@@ -169,7 +176,7 @@ TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
             const std::string before = bytes;
             const uint32_t start = view.SelectionStart(), stop = view.SelectionStop(), caret = view.caret;
             const std::string selected = bytes.substr(start, stop - start);
-            const int action = random() % 13;
+            const int action = random() % 14;
             bool pushed = false;
             if (action <= 2) {
                 const int value = random() % 16;
@@ -224,6 +231,14 @@ TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
                 ASSERT_FALSE(document.Save(onFullDisk.c_str()));
                 document.frame = &frame;
                 ASSERT_EQ(GetFileAttributesA(onFullDisk.c_str()), INVALID_FILE_ATTRIBUTES);
+            } else if (action == 13) {
+                // Another program removed the folder: the file is gone.
+                DeleteFileA(path.c_str());
+                RemoveDirectoryA(folder.c_str());
+                document.frame = nullptr;
+                ASSERT_FALSE(document.Save(path.c_str()));
+                document.frame = &frame;
+                CreateDirectoryA(folder.c_str(), nullptr);
                 savedReachable = false;
             }
             if (pushed)
@@ -235,5 +250,4 @@ TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
             ASSERT_TRUE(document.modified || (savedReachable && bytes == saved)) << where;
         }
     }
-    DeleteFileA(path.c_str());
 }
