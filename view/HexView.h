@@ -26,6 +26,8 @@ public:
     HFONT font = nullptr;
     uint32_t caret = 0;
     uint32_t previousCaret = 0;
+    // The byte the last typed digit changed, for RedrawEditedByte and RedrawFromEditedByte.
+    uint32_t editedByte = 0;
     uint8_t lowNibble = 0;
     uint8_t previousLowNibble = 0;
     uint32_t topRow = 0;

@@ -61,9 +61,9 @@ void HexView::InvalidateRows(uint32_t firstRow, uint32_t lastRow)
 bool HexView::RefreshEditedRows(RefreshCode code)
 {
     const uint32_t bytesPerRow = displayMetrics.bytesPerRow;
-    if (previousCaret / bytesPerRow < topRow)
+    if (editedByte / bytesPerRow < topRow)
         return false;
-    CellSpan cells = CellsReadingByte(charCode, {document->data, document->size}, previousCaret);
+    CellSpan cells = CellsReadingByte(charCode, {document->data, document->size}, editedByte);
     uint32_t lastRow = cells.last / bytesPerRow;
     if (code == RedrawFromEditedByte)
         lastRow = topRow + displayMetrics.visibleRows;
