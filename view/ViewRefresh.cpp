@@ -1,4 +1,6 @@
 // Turning RefreshCodes into invalidation and scrolling of the view window.
+#include <algorithm>
+
 #include "app/FrameWindow.h"
 #include "document/Document.h"
 #include "resources/resource.h"
@@ -55,22 +57,26 @@ void HexView::InvalidateRows(uint32_t firstRow, uint32_t lastRow)
     UpdateWindow(window);
 }
 
-// A byte typed over another repaints only the rows that show it; the rest of
-// the view would come out the same. An edit above the view may change how
-// its first row decodes, so that one repaints everything.
+RowSpan RowsShowingEdit(CharCode code, ByteView bytes, uint32_t edited, bool inserted)
+{
+    const uint32_t bytesPerRow = displayMetrics.bytesPerRow;
+    CellSpan cells = CellsReadingByte(code, bytes, edited);
+    return {cells.first / bytesPerRow, (inserted ? bytes.size : cells.last) / bytesPerRow};
+}
+
+// A typed digit repaints only the rows whose cells read the edited byte and
+// the caret's row; the rest of the view would come out the same. An edit
+// above the view may change how its first row decodes, so that one repaints
+// everything.
 bool HexView::RefreshEditedRows(RefreshCode code)
 {
     const uint32_t bytesPerRow = displayMetrics.bytesPerRow;
     if (editedByte / bytesPerRow < topRow)
         return false;
-    CellSpan cells = CellsReadingByte(charCode, {document->data, document->size}, editedByte);
-    uint32_t lastRow = cells.last / bytesPerRow;
-    if (code == RedrawFromEditedByte)
-        lastRow = topRow + displayMetrics.visibleRows;
-    else if (caret / bytesPerRow > lastRow)
-        lastRow = caret / bytesPerRow;
-    InvalidateRows(cells.first / bytesPerRow, lastRow);
-    if (code == RedrawFromEditedByte)
+    const bool inserted = code == RedrawFromEditedByte;
+    RowSpan rows = RowsShowingEdit(charCode, {document->data, document->size}, editedByte, inserted);
+    InvalidateRows(rows.first, std::max(rows.last, caret / bytesPerRow));
+    if (inserted)
         UpdateScrollBar();
     return true;
 }

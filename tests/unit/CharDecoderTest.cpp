@@ -4,8 +4,10 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "view/CharDecoder.h"
+#include "view/HexView.h"
 
 namespace {
 
@@ -20,18 +22,36 @@ ByteView ViewOf(const std::string& data)
     return {reinterpret_cast<const unsigned char*>(data.data()), static_cast<uint32_t>(data.size())};
 }
 
-// All cells of data decoded in painting order, '|'-separated; a UTF-16 unit as U+XXXX.
+// What a cell shows: its ANSI text, a UTF-16 unit as U+XXXX, or nothing.
+std::string CellText(const DecodedCell& cell)
+{
+    char unit[8];
+    std::snprintf(unit, sizeof unit, "U+%04X", static_cast<unsigned>(cell.unit));
+    return cell.kind == DecodedCell::AnsiText   ? std::string(cell.ansi, cell.ansiLength)
+           : cell.kind == DecodedCell::WideUnit ? std::string(unit)
+                                                : std::string();
+}
+
+// All cells of data decoded in painting order, '|'-separated.
 std::string Cells(CharCode code, const std::string& data, bool procUnicode = true, BOOL skip = FALSE)
 {
     std::string out;
-    for (uint32_t p = 0; p < data.size(); ++p) {
-        DecodedCell cell = DecodeCell(code, ViewOf(data), p, skip, procUnicode);
-        char unit[8];
-        std::snprintf(unit, sizeof unit, "U+%04X", static_cast<unsigned>(cell.unit));
-        out += (p ? "|" : "") + (cell.kind == DecodedCell::AnsiText ? std::string(cell.ansi, cell.ansiLength)
-                                 : cell.kind == DecodedCell::WideUnit ? std::string(unit) : std::string());
-    }
+    for (uint32_t p = 0; p < data.size(); ++p)
+        out += (p ? "|" : "") + CellText(DecodeCell(code, ViewOf(data), p, skip, procUnicode));
     return out;
+}
+
+// Each byte from the offset on as the view shows it, digits and cell, with
+// the start state the painter gives a top row there.
+std::vector<std::string> ShownFrom(uint32_t offset, CharCode code, const std::string& data, bool procUnicode)
+{
+    BOOL skip = code == ShiftJis ? ShiftJisStartState(ViewOf(data), offset)
+                : code == Euc    ? EucStartState(ViewOf(data), offset)
+                                 : FALSE;
+    std::vector<std::string> shown;
+    for (uint32_t p = offset; p < data.size(); ++p)
+        shown.push_back(data[p] + CellText(DecodeCell(code, ViewOf(data), p, skip, procUnicode)));
+    return shown;
 }
 
 bool IsLead(unsigned char b)
@@ -181,4 +201,42 @@ TEST_F(CharDecoder, Utf8DrawsSequencesInTheLeadCell)
     EXPECT_EQ(Cells(Utf8, "\xF0\x9F\x98\x80"), "U+F600|||");
     EXPECT_EQ(Cells(Utf8, "\xC0\x80\xC0\x81"), "||U+0001|");
     EXPECT_EQ(Cells(Utf8, "\xE0\xB8\x81\xC0\x8A", false), ".|||.|");
+}
+
+// Random bytes rich in every code's lead and trail bytes, each overwritten or
+// inserted into at a random offset, mostly near a row end. Every byte shown
+// differently afterwards, from any top row at or above the edit, must lie in
+// the rows named for repainting.
+TEST_F(CharDecoder, AnEditChangesOnlyTheRowsNamedForRepainting)
+{
+    const char alphabet[] = "\x00\x20\x41\x7F\x80\x81\x8E\x9F\xA1\xA4\xBF\xC3\xDF\xE0\xE3\xF0\xF8\xFC\xFD\xFE\xFF";
+    const size_t letters = sizeof alphabet - 1;
+    std::mt19937 random(22);
+    for (CharCode code : {Ascii, ShiftJis, Euc, Ucs2, Utf8})
+        for (bool unicode : {true, false})
+            for (int trial = 0; trial < 2000; ++trial) {
+                std::string before(random() % 70 + 1, 0);
+                for (char& c : before)
+                    c = alphabet[random() % letters];
+                const bool inserted = random() % 2;
+                const uint32_t limit = static_cast<uint32_t>(before.size()) + (inserted ? 1 : 0);
+                const uint32_t p = (random() % 2 ? random() : 16 * (random() % 4) + 13 + random() % 5) % limit;
+                std::string after = before;
+                if (inserted)
+                    after.insert(p, 1, alphabet[random() % letters]);
+                else
+                    after[p] = alphabet[random() % letters];
+                const uint32_t top = 16 * (random() % (p / 16 + 1));
+                const std::vector<std::string> was = ShownFrom(top, code, before, unicode);
+                const std::vector<std::string> is = ShownFrom(top, code, after, unicode);
+                const RowSpan rows = RowsShowingEdit(code, ViewOf(after), p, inserted);
+                for (uint32_t q = 0; q < was.size() || q < is.size(); ++q) {
+                    const uint32_t row = (top + q) / 16;
+                    if ((q < was.size() ? was[q] : "") == (q < is.size() ? is[q] : ""))
+                        continue;
+                    ASSERT_TRUE(rows.first <= row && row <= rows.last)
+                        << "code " << int(code) << (unicode ? " unicode" : "") << (inserted ? " insert" : " overwrite")
+                        << " at " << p << ", byte " << top + q << " changed, trial " << trial;
+                }
+            }
 }
