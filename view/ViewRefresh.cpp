@@ -42,7 +42,9 @@ void HexView::InvalidateFrom(int top)
     UpdateWindow(window);
 }
 
-// Repaints the document rows firstRow .. lastRow where they are on screen.
+// Repaints the document rows firstRow .. lastRow where they are on screen,
+// and the line above them: a glyph reaching above its row, which Paint draws
+// for the row below its region, leaves its ink in that line as well.
 void HexView::InvalidateRows(uint32_t firstRow, uint32_t lastRow)
 {
     const DisplayMetrics& m = displayMetrics;
@@ -51,7 +53,9 @@ void HexView::InvalidateRows(uint32_t firstRow, uint32_t lastRow)
         return;
     RECT client;
     GetClientRect(window, &client);
-    client.top = m.headerHeight + static_cast<int>((firstRow > topRow ? firstRow : topRow) - topRow) * m.lineHeight;
+    const uint32_t shownFirst = firstRow > topRow ? firstRow : topRow;
+    const int firstTop = m.headerHeight + static_cast<int>(shownFirst - topRow) * m.lineHeight;
+    client.top = std::max(0, firstTop - m.lineHeight);
     client.bottom = m.headerHeight + static_cast<int>((lastRow < bottomRow ? lastRow : bottomRow) - topRow + 1) * m.lineHeight;
     InvalidateRect(window, &client, FALSE);
     UpdateWindow(window);

@@ -15,6 +15,9 @@
 
 namespace {
 
+// Fonts whose glyphs reach out of their cells: sideways, or above the line.
+enum Lettering { Upright, ItalicBold, Leaning };
+
 // A view painted into a real window of its own, read back pixel by pixel.
 class Painter : public ::testing::Test {
 protected:
@@ -205,6 +208,20 @@ protected:
         ReleaseDC(window, dc);
     }
 
+    void SetLettering(Lettering lettering)
+    {
+        view.CreateDisplayFont("FixedSys", 14, lettering == ItalicBold, lettering == ItalicBold);
+        if (lettering != Leaning)
+            return;
+        // A slight turn lifts the end of every run above its line.
+        LOGFONTA description;
+        GetObjectA(view.font, sizeof description, &description);
+        description.lfEscapement = description.lfOrientation = 8;
+        DeleteObject(view.font);
+        view.font = CreateFontIndirectA(&description);
+        view.MeasureFont();
+    }
+
     static Painter* current;
     FrameWindow frame;
     Document document;
@@ -307,9 +324,9 @@ std::string JapaneseRows()
 
 } // namespace
 
-// Each state is painted twice: by the painter, and cell by cell as the
-// reference. Then one digit is typed at the caret, and what Refresh repaints
-// of the rows must equal a full repaint.
+// Each state is painted twice, a page at a time: by the painter, and cell by
+// cell as the reference. Then one digit is typed at the caret, and what
+// Refresh repaints of the rows must equal a full repaint.
 TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
 {
     view.frame = &frame;
@@ -317,19 +334,31 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
     coloringRules[0] = {0x20, RGB(0, 0x80, 0x80)};
     coloringRules[1] = {0x82, RGB(0xC0, 0, 0xC0)};
     const struct {
+        std::string (*bytes)();
         CharCode code;
         BOOL unicode;
         uint32_t caret;
         BOOL insert;
+        Lettering lettering;
     } states[] = {
-        {Ascii, TRUE, 15, FALSE},    {ShiftJis, TRUE, 16, FALSE}, {ShiftJis, TRUE, 14, TRUE}, {Euc, TRUE, 25, FALSE},
-        {Ucs2, TRUE, 40, FALSE},     {Ucs2, FALSE, 34, FALSE},    {Utf8, TRUE, 64, FALSE},    {Utf8, FALSE, 66, FALSE},
+        {JapaneseRows, Ascii, TRUE, 15, FALSE, Upright},
+        {JapaneseRows, ShiftJis, TRUE, 16, FALSE, Upright},
+        {JapaneseRows, ShiftJis, TRUE, 14, TRUE, Upright},
+        {JapaneseRows, Euc, TRUE, 25, FALSE, Upright},
+        {JapaneseRows, Ucs2, TRUE, 40, FALSE, Upright},
+        {JapaneseRows, Ucs2, FALSE, 34, FALSE, Upright},
+        {JapaneseRows, Utf8, TRUE, 64, FALSE, Upright},
+        {JapaneseRows, Utf8, FALSE, 66, FALSE, Upright},
+        {JapaneseRows, Utf8, TRUE, 48, FALSE, ItalicBold},
+        {JapaneseRows, ShiftJis, TRUE, 31, TRUE, ItalicBold},
+        {JapaneseRows, Utf8, TRUE, 47, FALSE, Leaning},
     };
     for (const auto& state : states) {
-        const std::string bytes = JapaneseRows();
+        const std::string bytes = state.bytes();
         ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
         std::memcpy(document.data, bytes.data(), bytes.size());
         SetCharCode(state.code);
+        SetLettering(state.lettering);
         frame.procUnicode = state.unicode;
         frame.insertMode = state.insert;
         view.marks.slots[0] = 3;
@@ -338,11 +367,17 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
         view.selectionEnd = 9;
         view.caret = state.caret;
         view.lowNibble = 0;
-        Repaint();
-        const std::vector<uint32_t> painted = Capture();
-        PaintCellByCell();
-        GdiFlush();
-        EXPECT_EQ(FirstDifference(painted, Capture()), "same") << "code " << int(state.code);
+        // A leaning run climbs with its length, a cell by itself does not.
+        for (view.topRow = 0; view.topRow * 16 < bytes.size() && state.lettering != Leaning;
+             view.topRow += displayMetrics.visibleRows) {
+            Repaint();
+            const std::vector<uint32_t> painted = Capture();
+            PaintCellByCell();
+            GdiFlush();
+            EXPECT_EQ(FirstDifference(painted, Capture()), "same")
+                << "code " << int(state.code) << ", top row " << view.topRow;
+        }
+        view.topRow = 0;
         Repaint();
         for (char digit : {'7', 'C'}) {
             view.Refresh(view.OnChar(digit));
