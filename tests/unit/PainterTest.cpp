@@ -195,12 +195,14 @@ protected:
                 text(m.hexLeft + 3 * m.charWidth * (p - first), y, color, hex(document.data[p], 2));
                 const int x = m.textLeft + m.charWidth * (p - first);
                 DecodedCell decoded = DecodeCell(charCode, bytes, p, skip, frame.procUnicode);
+                // Every character the system reads from the cell's text, in a cell of its own.
+                wchar_t units[3] = {decoded.unit};
+                int count = decoded.kind == DecodedCell::WideUnit ? 1 : 0;
                 if (decoded.kind == DecodedCell::AnsiText)
-                    text(x, y, displayColors[DataText], std::string(decoded.ansi, decoded.ansiLength));
-                else if (decoded.kind == DecodedCell::WideUnit) {
-                    SetTextColor(dc, displayColors[DataText]);
-                    TextOutW(dc, x, y, &decoded.unit, 1);
-                }
+                    count = MultiByteToWideChar(CP_ACP, 0, decoded.ansi, decoded.ansiLength, units, 3);
+                SetTextColor(dc, displayColors[DataText]);
+                for (int k = 0; k < count; ++k)
+                    TextOutW(dc, x + k * m.charWidth, y, &units[k], 1);
             }
         }
         view.ToggleCaretMark(dc, HexView::CurrentCaretMark);
@@ -322,6 +324,21 @@ std::string JapaneseRows()
            "UTF8  \xe6\x97\xa5\xe6\x9c\xac A\xe3\x81" + "\x82 \xcf\x80 tail \x82\xa0\x82";
 }
 
+// Every lead byte before each kind of byte that cannot end it (00, 20, 7F)
+// and before itself, and a lead byte as the last byte of the data. First a
+// row of such pairs before letters, and a row of EUC kana that are Shift-JIS
+// lead bytes before EUC pairs.
+std::string LeadBytesBeforeOddBytes()
+{
+    std::string bytes = std::string("\xFF\x81\x00\x81\x81\xF8\x00", 7) + std::string(9, 'A') +
+                        "\x8E\x81\xA4\xA2\x8E\x8E\xA4\xA2\x8E\xE0\xA4\xA2\x8E\xFC\xA4\xA2";
+    for (int lead = 0x81; lead <= 0xFC; ++lead)
+        if (IsDBCSLeadByteEx(932, static_cast<BYTE>(lead)))
+            for (char after : {'\x00', '\x20', '\x7F', static_cast<char>(lead)})
+                bytes += {static_cast<char>(lead), after};
+    return bytes + "\x81";
+}
+
 } // namespace
 
 // Each state is painted twice, a page at a time: by the painter, and cell by
@@ -352,6 +369,9 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
         {JapaneseRows, Utf8, TRUE, 48, FALSE, ItalicBold},
         {JapaneseRows, ShiftJis, TRUE, 31, TRUE, ItalicBold},
         {JapaneseRows, Utf8, TRUE, 47, FALSE, Leaning},
+        {LeadBytesBeforeOddBytes, ShiftJis, TRUE, 17, FALSE, Upright},
+        {LeadBytesBeforeOddBytes, ShiftJis, FALSE, 33, TRUE, Upright},
+        {LeadBytesBeforeOddBytes, Euc, TRUE, 16, FALSE, Upright},
     };
     for (const auto& state : states) {
         const std::string bytes = state.bytes();
