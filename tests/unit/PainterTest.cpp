@@ -15,9 +15,6 @@
 
 namespace {
 
-// Fonts whose glyphs reach out of their cells: sideways, or above the line.
-enum Lettering { Upright, ItalicBold, Leaning };
-
 // A view painted into a real window of its own, read back pixel by pixel.
 class Painter : public ::testing::Test {
 protected:
@@ -210,18 +207,14 @@ protected:
         ReleaseDC(window, dc);
     }
 
-    void SetLettering(Lettering lettering)
+    // The display font, or one turned slightly so that each run climbs above its line.
+    void SetLeaning(bool leaning)
     {
-        view.CreateDisplayFont("FixedSys", 14, lettering == ItalicBold, lettering == ItalicBold);
-        if (lettering != Leaning)
-            return;
-        // A slight turn lifts the end of every run above its line.
         LOGFONTA description;
         GetObjectA(view.font, sizeof description, &description);
-        description.lfEscapement = description.lfOrientation = 8;
+        description.lfEscapement = description.lfOrientation = leaning ? 8 : 0;
         DeleteObject(view.font);
         view.font = CreateFontIndirectA(&description);
-        view.MeasureFont();
     }
 
     static Painter* current;
@@ -324,10 +317,8 @@ std::string JapaneseRows()
            "UTF8  \xe6\x97\xa5\xe6\x9c\xac A\xe3\x81" + "\x82 \xcf\x80 tail \x82\xa0\x82";
 }
 
-// Every lead byte before each kind of byte that cannot end it (00, 20, 7F)
-// and before itself, and a lead byte as the last byte of the data. First a
-// row of such pairs before letters, and a row of EUC kana that are Shift-JIS
-// lead bytes before EUC pairs.
+// Every lead byte before 00, 20, 7F and itself, and last of all; before them
+// Shift-JIS pairs like that and EUC kana that are lead bytes, then pairs.
 std::string LeadBytesBeforeOddBytes()
 {
     std::string bytes = std::string("\xFF\x81\x00\x81\x81\xF8\x00", 7) + std::string(9, 'A') +
@@ -356,29 +347,21 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
         BOOL unicode;
         uint32_t caret;
         BOOL insert;
-        Lettering lettering;
+        bool leaning = false;
     } states[] = {
-        {JapaneseRows, Ascii, TRUE, 15, FALSE, Upright},
-        {JapaneseRows, ShiftJis, TRUE, 16, FALSE, Upright},
-        {JapaneseRows, ShiftJis, TRUE, 14, TRUE, Upright},
-        {JapaneseRows, Euc, TRUE, 25, FALSE, Upright},
-        {JapaneseRows, Ucs2, TRUE, 40, FALSE, Upright},
-        {JapaneseRows, Ucs2, FALSE, 34, FALSE, Upright},
-        {JapaneseRows, Utf8, TRUE, 64, FALSE, Upright},
-        {JapaneseRows, Utf8, FALSE, 66, FALSE, Upright},
-        {JapaneseRows, Utf8, TRUE, 48, FALSE, ItalicBold},
-        {JapaneseRows, ShiftJis, TRUE, 31, TRUE, ItalicBold},
-        {JapaneseRows, Utf8, TRUE, 47, FALSE, Leaning},
-        {LeadBytesBeforeOddBytes, ShiftJis, TRUE, 17, FALSE, Upright},
-        {LeadBytesBeforeOddBytes, ShiftJis, FALSE, 33, TRUE, Upright},
-        {LeadBytesBeforeOddBytes, Euc, TRUE, 16, FALSE, Upright},
+        {JapaneseRows, Ascii, TRUE, 15, FALSE},    {JapaneseRows, ShiftJis, TRUE, 16, FALSE},
+        {JapaneseRows, ShiftJis, TRUE, 14, TRUE},  {JapaneseRows, Euc, TRUE, 25, FALSE},
+        {JapaneseRows, Ucs2, TRUE, 40, FALSE},     {JapaneseRows, Ucs2, FALSE, 34, FALSE},
+        {JapaneseRows, Utf8, TRUE, 64, FALSE},     {JapaneseRows, Utf8, FALSE, 66, FALSE},
+        {JapaneseRows, Utf8, TRUE, 47, FALSE, true}, {LeadBytesBeforeOddBytes, ShiftJis, TRUE, 17, FALSE},
+        {LeadBytesBeforeOddBytes, ShiftJis, FALSE, 33, TRUE}, {LeadBytesBeforeOddBytes, Euc, TRUE, 16, FALSE},
     };
     for (const auto& state : states) {
         const std::string bytes = state.bytes();
         ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
         std::memcpy(document.data, bytes.data(), bytes.size());
         SetCharCode(state.code);
-        SetLettering(state.lettering);
+        SetLeaning(state.leaning);
         frame.procUnicode = state.unicode;
         frame.insertMode = state.insert;
         view.marks.slots[0] = 3;
@@ -388,7 +371,7 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
         view.caret = state.caret;
         view.lowNibble = 0;
         // A leaning run climbs with its length, a cell by itself does not.
-        for (view.topRow = 0; view.topRow * 16 < bytes.size() && state.lettering != Leaning;
+        for (view.topRow = 0; view.topRow * 16 < bytes.size() && !state.leaning;
              view.topRow += displayMetrics.visibleRows) {
             Repaint();
             const std::vector<uint32_t> painted = Capture();
