@@ -8,6 +8,7 @@
 #include "search/PatternScan.h"
 #include "platform/ClipboardWatch.h"
 #include "platform/ScreenDensity.h"
+#include "view/CharDecoder.h"
 #include "view/RefreshCode.h"
 
 class FrameWindow;
@@ -30,6 +31,8 @@ public:
     int dpi = designDpi;
     uint32_t caret = 0;
     uint32_t previousCaret = 0;
+    // The byte the last typed digit changed, for RedrawEditedByte and RedrawFromEditedByte.
+    uint32_t editedByte = 0;
     uint8_t lowNibble = 0;
     uint8_t previousLowNibble = 0;
     uint32_t topRow = 0;
@@ -155,3 +158,11 @@ struct ScrollBarState {
     int nPos;
 };
 ScrollBarState ComputeScrollBar(uint32_t fullRows, uint32_t topRow, uint16_t visibleRows);
+
+// The document rows whose cells can show something else after the byte at
+// edited was overwritten, or inserted, which moves every byte after it.
+struct RowSpan {
+    uint32_t first;
+    uint32_t last;
+};
+RowSpan RowsShowingEdit(CharCode code, ByteView bytes, uint32_t edited, bool inserted);
