@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "keys/KeyTable.h"
+#include "platform/ScreenDensity.h"
 #include "search/PatternScan.h"
 #include "settings/RecentFileList.h"
 #include "view/RefreshCode.h"
@@ -19,6 +20,7 @@ struct NumpadKey {
 class FrameWindow {
 public:
     FrameWindow();
+    ~FrameWindow();
 
     NumpadKey numpadKeys[6];
     HWND hwndFrame = nullptr;
@@ -33,6 +35,9 @@ public:
     char calculator[MAX_PATH] = {};
     char findValue[33] = {};
     unsigned char findMode = 0;
+    // The density of the screen the frame is on: every length the design
+    // gives in pixels is grown to it.
+    int dpi = designDpi;
     std::unique_ptr<KeyTable> keyTable;
     std::unique_ptr<RecentFileList> recentFiles;
 
@@ -55,6 +60,9 @@ public:
     BOOL CreateChildWindows(HWND frame);
     void LayoutChildren();
     void OnSettingChange(WPARAM wParam, LPARAM lParam);
+    // The frame moved to a screen of another density, or the density changed:
+    // the frame takes the rectangle the system suggests for it.
+    RefreshCode OnDpiChanged(int newDpi, const RECT& suggested);
     void SetBarVisible(WORD id, BOOL show);
     void SetMenuCheck(WORD id, BOOL flag);
     void EnableCommand(WORD id, BOOL flag);
@@ -110,4 +118,12 @@ private:
     RefreshCode ByteOrderChanged();
     bool PaneShows(int pane, const char* text) const;
     void SetPaneText(int pane, const char* text);
+    // The toolbar made again with the pictures and buttons of the density,
+    // keeping the states of the buttons and whether it shows.
+    void RecreateToolBar();
+    // The status bar's font and panes for the density.
+    void FitStatusBar();
+
+    // The status bar's font at the density, when the frame gives it one.
+    HFONT statusFont = nullptr;
 };

@@ -23,6 +23,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         theFrame.OnSettingChange(wParam, lParam);
         theView.Refresh(RedrawNothing);
         return 0;
+    case densityChangedMessage:
+        theView.Refresh(theFrame.OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)));
+        return 0;
     case WM_CLOSE:
         theFrame.OnClose();
         return 0;

@@ -4,6 +4,8 @@
 #include <commdlg.h>
 
 #include "app/Application.h"
+#include "platform/ScreenDensity.h"
+#include "view/DisplayFont.h"
 
 COLORREF CustomColors[16] = {};
 
@@ -57,9 +59,11 @@ COLORREF ChooseColorValue(HWND owner, COLORREF initial)
 
 void DrawColorSample(HWND control, COLORREF textColor, COLORREF backColor, const char* text)
 {
+    // The sample grows with the dialog, which has the density of the screen it is on.
+    const int dpi = WindowDpi(control);
     HDC dc = GetDC(control);
-    HFONT font = CreateFontA(-MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                             SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+    HFONT font = CreateFontA(HeightOfPointSize(9, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0,
+                             FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
     HBRUSH brush = CreateSolidBrush(backColor);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     HGDIOBJ oldFont = SelectObject(dc, font);
@@ -68,7 +72,8 @@ void DrawColorSample(HWND control, COLORREF textColor, COLORREF backColor, const
     FillRect(dc, &client, brush);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, textColor);
-    TextOutA(dc, 2, 2, text, lstrlenA(text));
+    const int inset = ScaledToDpi(2, dpi);
+    TextOutA(dc, inset, inset, text, lstrlenA(text));
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBrush);
     DeleteObject(brush);

@@ -17,7 +17,10 @@ else
 fi
 # The prefix and its HOME live inside the project, never in the user's ~/.wine;
 # each build folder gets its own, so two test runs never share a Wine server.
-export WINEPREFIX=${WINEPREFIX:-$ROOT/.wine/$(basename "$RUN_DIR")}
+# A screen density other than 96 dpi (ZORIX_DPI) gets a prefix of its own too.
+density_suffix=""
+[ "${ZORIX_DPI:-96}" = 96 ] || density_suffix=-${ZORIX_DPI}dpi
+export WINEPREFIX=${WINEPREFIX:-$ROOT/.wine/$(basename "$RUN_DIR")$density_suffix}
 export HOME_FOR_WINE=$WINEPREFIX-home
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

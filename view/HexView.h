@@ -7,6 +7,7 @@
 #include "search/MarkTable.h"
 #include "search/PatternScan.h"
 #include "platform/ClipboardWatch.h"
+#include "platform/ScreenDensity.h"
 #include "view/CharDecoder.h"
 #include "view/RefreshCode.h"
 
@@ -25,6 +26,9 @@ public:
     HWND window = nullptr;
     HBRUSH brushes[3] = {};
     HFONT font = nullptr;
+    // The screen density the font was made for; the caret mark and the
+    // painted width follow it too.
+    int dpi = designDpi;
     uint32_t caret = 0;
     uint32_t previousCaret = 0;
     // The byte the last typed digit changed, for RedrawEditedByte and RedrawFromEditedByte.
@@ -96,11 +100,14 @@ public:
     void ToggleCaretMark(HDC dc, CaretMark which);
     bool IsMarked(uint32_t offset) const { return marks.Contains(offset); }
 
-    // The display font, which every column position derives from.
-    void CreateDisplayFont(const char* faceName, int points, bool bold, bool italic);
+    // The display font, which every column position derives from, made for
+    // the density of the screen the view is on.
+    void CreateDisplayFont(const char* faceName, int points, bool bold, bool italic, int screenDpi);
     void MeasureFont();
     // False when the user cancelled the font picker.
     bool ChooseDisplayFont();
+    // The font made again for another density, at the same point size.
+    void ChangeFontDensity(int screenDpi);
     std::string GetFontFaceName() const;
     int GetFontPointSize() const;
     bool IsFontBold() const;
@@ -126,6 +133,7 @@ private:
     RefreshCode TypeLowDigit(int digit);
     RefreshCode DragTo(int64_t hit);
 
+    void ReplaceFont(const LOGFONTA& description, int screenDpi);
     void MeasureDigitAdvances(HDC dc);
     void PaintHeader(HDC dc);
     void PaintRow(HDC dc, uint32_t i);

@@ -10,7 +10,9 @@
 
 namespace {
 
+// At 96 dpi; both grow with the density.
 const int paintedWidth = 1600;
+const int caretBarHeight = 2;
 const char hexDigits[] = "0123456789ABCDEF";
 
 void FillBand(HDC dc, int left, int top, int right, int bottom, HBRUSH brush)
@@ -137,7 +139,7 @@ void HexView::MeasureDigitAdvances(HDC dc)
 void HexView::PaintHeader(HDC dc)
 {
     const DisplayMetrics& m = displayMetrics;
-    FillBand(dc, 0, 0, paintedWidth, m.headerHeight, brushes[0]);
+    FillBand(dc, 0, 0, ScaledToDpi(paintedWidth, dpi), m.headerHeight, brushes[0]);
     SetTextColor(dc, displayColors[AddressText]);
     RECT addressCell = {0, 0, m.hexLeft - m.charWidth, m.headerHeight};
     DrawTextA(dc, "ADDRESS", 7, &addressCell, DT_CENTER);
@@ -173,7 +175,7 @@ void HexView::PaintRow(HDC dc, uint32_t i)
     SetTextColor(dc, displayColors[AddressText]);
     SetBkColor(dc, displayColors[AddressBack]);
     ExtTextOutA(dc, addressRight - width, y, ETO_OPAQUE | ETO_CLIPPED, &addressCell, address, 8, nullptr);
-    FillBand(dc, addressRight, y, paintedWidth, bottom, brushes[1]);
+    FillBand(dc, addressRight, y, ScaledToDpi(paintedWidth, dpi), bottom, brushes[1]);
 
     const uint32_t s = SelectionStart();
     const uint32_t e = SelectionStop();
@@ -272,6 +274,6 @@ void HexView::ToggleCaretMark(HDC dc, CaretMark which)
     RECT digit = {digitLeft, top, digitLeft + m.charWidth, bottom};
     InvertRect(dc, &digit);
     int cellLeft = m.textLeft + m.charWidth * column;
-    RECT bar = {cellLeft, bottom - 2, cellLeft + m.charWidth, bottom};
+    RECT bar = {cellLeft, bottom - ScaledToDpi(caretBarHeight, dpi), cellLeft + m.charWidth, bottom};
     InvertRect(dc, &bar);
 }

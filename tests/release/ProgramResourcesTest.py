@@ -13,6 +13,7 @@ ASM = "{urn:schemas-microsoft-com:asm.v1}"
 ASM3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
 WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+WINDOWS_SETTINGS_2016 = "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}"
 VISTA_TO_11 = {
     "{e2011457-1546-43c5-a5fe-008deee3d3f0}",  # Vista
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  # 7
@@ -80,8 +81,13 @@ def check_manifest(pe, name):
     expect(controls == [("6.0.0.0", "6595b64144ccf1df", "*")], f"{name}: common controls {controls}")
     systems = {e.get("Id") for e in root.iter(f"{COMPATIBILITY}supportedOS")}
     expect(systems == VISTA_TO_11, f"{name}: supported systems {sorted(systems)}")
-    dpi = [e.text for e in root.iter(f"{WINDOWS_SETTINGS}dpiAware")]
-    expect(dpi == ["false"], f"{name}: dpiAware {dpi}")
+    # Per-monitor version 2 where the system knows it, system-aware before;
+    # never version 1, which scales neither the caption nor the dialogs.
+    aware = [e.text for e in root.iter(f"{WINDOWS_SETTINGS}dpiAware")]
+    expect(aware == ["true"], f"{name}: dpiAware {aware}")
+    awareness = [[value.strip().lower() for value in e.text.split(",")]
+                 for e in root.iter(f"{WINDOWS_SETTINGS_2016}dpiAwareness")]
+    expect(awareness == [["permonitorv2", "system"]], f"{name}: dpiAwareness {awareness}")
 
 
 arguments = sys.argv[1:]

@@ -32,7 +32,7 @@ protected:
         ASSERT_NE(window, nullptr);
         view.window = window;
         view.document = &document;
-        view.CreateDisplayFont("FixedSys", 14, false, false);
+        view.CreateDisplayFont("FixedSys", 14, false, false, WindowDpi(view.window));
         displayMetrics.FitRows(300);
         for (ColoringRule& rule : coloringRules)
             rule = {NoColoringValue, 0};
