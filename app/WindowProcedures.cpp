@@ -56,6 +56,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CHAR:
         theView.Refresh(theView.OnChar(wParam));
         return 0;
+    case WM_IME_CHAR:
+        theView.Refresh(theView.OnImeChar(wParam));
+        return 0;
     case WM_KILLFOCUS:
         theView.ForgetShift();
         return 0;
