@@ -121,6 +121,11 @@ void FrameWindow::OnClose()
     DestroyWindow(hwndFrame);
 }
 
+void FrameWindow::OnDestroy()
+{
+    inputContexts.RestoreAll();
+}
+
 bool FrameWindow::StartNewDocument()
 {
     if (!theDocument.Reset())

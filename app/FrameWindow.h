@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "app/DetachedInputContexts.h"
 #include "keys/KeyTable.h"
 #include "search/PatternScan.h"
 #include "settings/RecentFileList.h"
@@ -35,6 +36,8 @@ public:
     unsigned char findMode = 0;
     std::unique_ptr<KeyTable> keyTable;
     std::unique_ptr<RecentFileList> recentFiles;
+    // Only hexadecimal digits are typed into the frame, which holds the focus, and the view.
+    DetachedInputContexts inputContexts;
 
     const char* GetCalculatorPath() const { return calculator; }
     void SetCalculatorPath(const char* path);
@@ -50,6 +53,7 @@ public:
     // Window messages of the frame.
     RefreshCode OnCommand(WORD id);
     void OnClose();
+    void OnDestroy();
 
     // Child windows, menu states, status bar and caption.
     BOOL CreateChildWindows(HWND frame);

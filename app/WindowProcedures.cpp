@@ -13,6 +13,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         theView.Refresh(RedrawNothing);
         return 0;
     case WM_DESTROY:
+        theFrame.OnDestroy();
         PostQuitMessage(0);
         return 0;
     case WM_SIZE:

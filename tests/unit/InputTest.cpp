@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameWindow.h"
+#include "app/Application.h"
 #include "document/Document.h"
 #include "document/HexDigit.h"
 #include "document/PathText.h"
@@ -87,6 +87,37 @@ TEST(InputRules, FullWidthDigitsAloneAmongDoubleByteCharactersAreDigits)
                   HexDigitValue(halfWidth[i])) << halfWidth[i];
     for (WPARAM other : {0x824E, 0x8259, 0x825F, 0x8266, 0x8280, 0x8287, 0x8A41, 0x8C61, 0xB1})
         EXPECT_EQ(TypedDigitValue(other), -1) << std::hex << other;
+}
+
+// The frame holds the focus and the view shows the caret: the input method
+// stays away from both while they exist, and gives them their contexts back
+// as they are destroyed. The program's own frame, made here in this process,
+// since another process cannot see a window's input context.
+TEST(InputMethod, NeitherTheFrameNorTheViewHasAnInputContext)
+{
+    theDocument.frame = &theFrame;
+    theView.frame = &theFrame;
+    theView.document = &theDocument;
+    WNDCLASSA frameClass = {};
+    frameClass.lpfnWndProc = FrameWndProc;
+    frameClass.hInstance = GetModuleHandleA(nullptr);
+    frameClass.lpszClassName = "InputMethodTestFrame";
+    RegisterClassA(&frameClass);
+    HWND frame = CreateWindowExA(0, frameClass.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                 nullptr, frameClass.hInstance, nullptr);
+    ASSERT_NE(theFrame.hwndView, nullptr);
+    for (bool detached : {true, false}) {
+        for (HWND window : {frame, theFrame.hwndView}) {
+            HIMC context = ImmGetContext(window);
+            EXPECT_EQ(context == nullptr, detached);
+            ImmReleaseContext(window, context);
+        }
+        // What the frame does on WM_DESTROY, while the windows still exist.
+        theFrame.OnDestroy();
+    }
+    DestroyWindow(frame);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 namespace {
