@@ -1,8 +1,30 @@
 #include "dialogs/Pickers.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
+#include "app/Application.h"
+
 COLORREF CustomColors[16] = {};
+
+namespace {
+
+// Why the file picker closed without a name, or null when the user cancelled.
+const char* FilePickerFailure(DWORD error)
+{
+    switch (error) {
+    case 0:
+        return nullptr;
+    case FNERR_BUFFERTOOSMALL:
+        return "指定されたファイル名が長すぎます。";
+    case FNERR_INVALIDFILENAME:
+        return "指定されたファイル名が正しくありません。";
+    default:
+        return "ファイルを選択できませんでした。";
+    }
+}
+
+} // namespace
 
 bool ChooseFileName(HWND owner, char* buffer, bool save)
 {
@@ -15,7 +37,11 @@ bool ChooseFileName(HWND owner, char* buffer, bool save)
     request.nMaxFile = MAX_PATH;
     // A name to save under need not exist yet; only its folder must.
     request.Flags = OFN_HIDEREADONLY | (save ? OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
-    return save ? GetSaveFileNameA(&request) != 0 : GetOpenFileNameA(&request) != 0;
+    if (save ? GetSaveFileNameA(&request) : GetOpenFileNameA(&request))
+        return true;
+    if (const char* failure = FilePickerFailure(CommDlgExtendedError()))
+        theFrame.ShowMessage(owner, failure, MB_ICONHAND);
+    return false;
 }
 
 COLORREF ChooseColorValue(HWND owner, COLORREF initial)

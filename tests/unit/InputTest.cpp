@@ -9,6 +9,7 @@
 #include "document/Document.h"
 #include "document/HexDigit.h"
 #include "document/PathText.h"
+#include "tests/common/SmallDisk.h"
 #include "view/DisplayMetrics.h"
 #include "view/HexView.h"
 #include "view/InputRules.h"
@@ -142,8 +143,14 @@ protected:
         Input::SetUp();
         frame.hwndFrame = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
         frame.backUp = FALSE;
+        CreateDirectoryA(folder.c_str(), nullptr);
     }
-    void TearDown() override { DestroyWindow(frame.hwndFrame); }
+    void TearDown() override
+    {
+        DestroyWindow(frame.hwndFrame);
+        DeleteFileA(path.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
     void Open(const std::string& bytes, bool insert)
     {
         document.ClearUndo();
@@ -152,7 +159,8 @@ protected:
         frame.insertMode = insert;
     }
 
-    const std::string path = TempPath("zorix-editing.bin");
+    const std::string folder = TempPath("zorix-editing");
+    const std::string path = folder + "\\data.bin";
 };
 
 } // namespace
@@ -216,15 +224,20 @@ TEST_F(Editing, ChangesThatPushNoRecordKeepTheDocumentModified)
             EXPECT_EQ(document.modified != FALSE, row.modified[i] == 'Y') << "after step " << i;
         }
     }
-    DeleteFileA(path.c_str());
 }
 
 // Random sequences of typing in both modes, moves, selections, deletes, cut,
 // copy, paste, undo and saves, each checked against a plain model of the
 // bytes, the undo steps and the clipboard. Whenever the bytes differ from the
-// last saved ones the document must count as modified.
+// last saved ones the document must count as modified, and after a failed save
+// of its own file until a save succeeds. A failed Save As to another name
+// leaves the saved state as it was.
 TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
 {
+    SmallDisk disk(TempPath("zorix-full-disk"));
+    ASSERT_TRUE(disk.mounted) << "mounting a tmpfs was refused";
+    disk.Fill();
+    const std::string onFullDisk = disk.folder + "\\data.bin";
     for (unsigned seed = 1; seed <= 30; ++seed) {
         std::mt19937 random(seed);
         std::string bytes(random() % 40, '\0');
@@ -232,13 +245,14 @@ TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
             b = static_cast<char>(random());
         Open(bytes, random() % 2 == 0);
         std::string saved = bytes, clip;
+        bool savedReachable = true;
         std::vector<std::string> undoStates;
         ASSERT_TRUE(document.Save(path.c_str()));
         for (int step = 0; step < 400; ++step) {
             const std::string before = bytes;
             const uint32_t start = view.SelectionStart(), stop = view.SelectionStop(), caret = view.caret;
             const std::string selected = bytes.substr(start, stop - start);
-            const int action = random() % 12;
+            const int action = random() % 14;
             bool pushed = false;
             if (action <= 2) {
                 const int value = random() % 16;
@@ -285,6 +299,23 @@ TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
             } else if (action == 11) {
                 ASSERT_TRUE(document.Save(path.c_str()));
                 saved = bytes;
+                savedReachable = true;
+            } else if (action == 12 && !bytes.empty()) {
+                // Any byte needs room. The message would wait for an answer: with
+                // no frame it is told to no one.
+                document.frame = nullptr;
+                ASSERT_FALSE(document.Save(onFullDisk.c_str()));
+                document.frame = &frame;
+                ASSERT_EQ(GetFileAttributesA(onFullDisk.c_str()), INVALID_FILE_ATTRIBUTES);
+            } else if (action == 13) {
+                // Another program removed the folder: the file is gone.
+                DeleteFileA(path.c_str());
+                RemoveDirectoryA(folder.c_str());
+                document.frame = nullptr;
+                ASSERT_FALSE(document.Save(path.c_str()));
+                document.frame = &frame;
+                CreateDirectoryA(folder.c_str(), nullptr);
+                savedReachable = false;
             }
             if (pushed)
                 undoStates.push_back(before);
@@ -292,8 +323,7 @@ TEST_F(Editing, RandomSequencesMatchAModelOfTheBytes)
                                       ", action " + std::to_string(action);
             ASSERT_EQ(Bytes(document), bytes) << where;
             ASSERT_EQ(document.undoRecords.size(), undoStates.size()) << where;
-            ASSERT_TRUE(document.modified || bytes == saved) << where;
+            ASSERT_TRUE(document.modified || (savedReachable && bytes == saved)) << where;
         }
     }
-    DeleteFileA(path.c_str());
 }
