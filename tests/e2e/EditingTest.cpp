@@ -97,18 +97,3 @@ TEST(UnsavedChanges, CancelledSaveAsPickerCancelsTheCommand)
     EXPECT_EQ(data.Read("new.bin"), "\x7F");
     EXPECT_FALSE(editor.Enabled(ID_EDIT_UNDO));
 }
-
-// Characters from the input method, posted as the system posts them: whole
-// in WM_IME_CHAR (Ｂ ３ 晦 径), then as lead and trail bytes in WM_CHAR
-// (ｅ 晦 Ａ 径). The full-width digits type B3 EA; the kanji, whose trail
-// bytes are the letters A and a, type nothing.
-TEST(Typing, InputMethodCharactersTypeOnlyTheirDigits)
-{
-    e2e::EditedFile file(std::string(3, '\0'));
-    for (WPARAM character : {0x8261, 0x8252, 0x8A41, 0x8C61})
-        PostMessageA(file.editor.frame, WM_IME_CHAR, character, 1);
-    for (char byte : std::string("ｅ晦Ａ径"))
-        e2e::PostChar(file.editor.frame, byte);
-    file.editor.PostCommand(ID_FILE_SAVE);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return file.data.Read("data.bin") == std::string("\xB3\xEA\x00", 3); }));
-}

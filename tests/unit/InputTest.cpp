@@ -90,37 +90,6 @@ TEST(InputRules, FullWidthDigitsAloneAmongDoubleByteCharactersAreDigits)
         EXPECT_EQ(TypedDigitValue(other), -1) << std::hex << other;
 }
 
-// The frame holds the focus and the view shows the caret: the input method
-// stays away from both while they exist, and gives them their contexts back
-// as they are destroyed. The program's own frame, made here in this process,
-// since another process cannot see a window's input context.
-TEST(InputMethod, NeitherTheFrameNorTheViewHasAnInputContext)
-{
-    theDocument.frame = &theFrame;
-    theView.frame = &theFrame;
-    theView.document = &theDocument;
-    WNDCLASSA frameClass = {};
-    frameClass.lpfnWndProc = FrameWndProc;
-    frameClass.hInstance = GetModuleHandleA(nullptr);
-    frameClass.lpszClassName = "InputMethodTestFrame";
-    RegisterClassA(&frameClass);
-    HWND frame = CreateWindowExA(0, frameClass.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
-                                 nullptr, frameClass.hInstance, nullptr);
-    ASSERT_NE(theFrame.hwndView, nullptr);
-    for (bool detached : {true, false}) {
-        for (HWND window : {frame, theFrame.hwndView}) {
-            HIMC context = ImmGetContext(window);
-            EXPECT_EQ(context == nullptr, detached);
-            ImmReleaseContext(window, context);
-        }
-        // What the frame does on WM_DESTROY, while the windows still exist.
-        theFrame.OnDestroy();
-    }
-    DestroyWindow(frame);
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-}
-
 namespace {
 
 std::string Bytes(const Document& document)
@@ -165,10 +134,40 @@ protected:
 
 } // namespace
 
-// Characters from the input method, each whole (WM_IME_CHAR) or as its lead
-// and trail byte (WM_CHAR): a full-width digit types as the half-width one,
-// read-only refuses it, and no other character types anything, not even
-// between a high and a low digit.
+// The program's own frame, made in this process, since no other process can
+// see a window's input context. Neither the frame, which holds the focus, nor
+// the view has one until it is destroyed, and the frame hands a character
+// from the input method (Ｂ ３ 晦 径) to the view whole.
+TEST(InputMethod, FrameAndViewHaveNoInputContextAndTakeItsCharactersWhole)
+{
+    theDocument.frame = theView.frame = &theFrame;
+    theView.document = &theDocument;
+    WNDCLASSA frameClass = {};
+    frameClass.lpfnWndProc = FrameWndProc;
+    frameClass.hInstance = GetModuleHandleA(nullptr);
+    frameClass.lpszClassName = "InputMethodTestFrame";
+    RegisterClassA(&frameClass);
+    HWND frame = CreateWindowExA(0, frameClass.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                 nullptr, frameClass.hInstance, nullptr);
+    for (WPARAM character : {0x8261, 0x8252, 0x8A41, 0x8C61})
+        SendMessageA(frame, WM_IME_CHAR, character, 1);
+    EXPECT_EQ(Bytes(theDocument), "\xB3");
+    for (bool detached : {true, false}) {
+        for (HWND window : {frame, theFrame.hwndView}) {
+            HIMC context = ImmGetContext(window);
+            EXPECT_EQ(context == nullptr, detached);
+            ImmReleaseContext(window, context);
+        }
+        theFrame.OnDestroy(); // as on WM_DESTROY, while the windows still exist
+    }
+    DestroyWindow(frame);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// Characters from the input method, whole (WM_IME_CHAR) or as lead and trail
+// byte (WM_CHAR): a full-width digit types as the half-width one, and no other
+// character types anything, not even between a high and a low digit.
 TEST_F(Editing, InputMethodCharactersTypeOnlyFullWidthDigits)
 {
     enum Mode { Overwrite, Insert, ReadOnly };
