@@ -7,6 +7,7 @@
 #include "search/MarkTable.h"
 #include "search/PatternScan.h"
 #include "platform/ClipboardWatch.h"
+#include "view/CharDecoder.h"
 #include "view/RefreshCode.h"
 
 class FrameWindow;
@@ -26,6 +27,8 @@ public:
     HFONT font = nullptr;
     uint32_t caret = 0;
     uint32_t previousCaret = 0;
+    // The byte the last typed digit changed, for RedrawEditedByte and RedrawFromEditedByte.
+    uint32_t editedByte = 0;
     uint8_t lowNibble = 0;
     uint8_t previousLowNibble = 0;
     uint32_t topRow = 0;
@@ -152,3 +155,11 @@ struct ScrollBarState {
     int nPos;
 };
 ScrollBarState ComputeScrollBar(uint32_t fullRows, uint32_t topRow, uint16_t visibleRows);
+
+// The document rows whose cells can show something else after the byte at
+// edited was overwritten, or inserted, which moves every byte after it.
+struct RowSpan {
+    uint32_t first;
+    uint32_t last;
+};
+RowSpan RowsShowingEdit(CharCode code, ByteView bytes, uint32_t edited, bool inserted);

@@ -196,8 +196,7 @@ RefreshCode HexView::TypeHighDigit(int digit)
         return RedrawNothing;
     unsigned char& byte = document->data[caret];
     byte = static_cast<unsigned char>(digit << 4 | (byte & 0x0F));
-    previousCaret = caret;
-    previousLowNibble = lowNibble;
+    editedByte = caret;
     lowNibble = 1;
     document->SetModified(true);
     return inserting ? RedrawFromEditedByte : RedrawEditedByte;
@@ -209,6 +208,7 @@ RefreshCode HexView::TypeHighDigit(int digit)
 RefreshCode HexView::TypeLowDigit(int digit)
 {
     document->RewriteRecordedByte(caret, static_cast<unsigned char>((document->data[caret] & 0xF0) | digit));
+    editedByte = caret;
     RefreshCode moved = StepCaret(caret + 1);
     document->SetModified(true);
     return moved == CaretOnly ? RedrawEditedByte : RedrawAll;

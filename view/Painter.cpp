@@ -50,6 +50,35 @@ private:
     int length = 0;
 };
 
+// The code page ExtTextOutA reads the display font's text in.
+UINT TextCodePage(HDC dc)
+{
+    CHARSETINFO info;
+    const UINT_PTR charset = static_cast<UINT_PTR>(GetTextCharset(dc));
+    return TranslateCharsetInfo(reinterpret_cast<DWORD*>(charset), &info, TCI_SRCCHARSET) ? info.ciACP : CP_ACP;
+}
+
+// ExtTextOutA gives every lead byte and the byte after it one step together,
+// though its conversion may read a lead byte before 00 as two characters, and
+// a lead byte alone (the kana byte of an EUC pair) would take the next cell's
+// byte along. In a run such a cell moves every glyph after it out of its cell.
+bool ReadAsOneCharacter(UINT codePage, const DecodedCell& cell)
+{
+    if (!IsDBCSLeadByteEx(codePage, static_cast<BYTE>(cell.ansi[0])))
+        return cell.ansiLength == 1;
+    return cell.ansiLength == 2 && MultiByteToWideChar(codePage, 0, cell.ansi, 2, nullptr, 0) == 1;
+}
+
+// Each character the system reads from the cell's text, a cell apart from x,
+// so that none reaches past the cells of the bytes it came from.
+void DrawCharactersInCells(HDC dc, int x, int y, UINT codePage, const DecodedCell& cell, int cellWidth)
+{
+    wchar_t units[sizeof cell.ansi];
+    const int count = MultiByteToWideChar(codePage, 0, cell.ansi, cell.ansiLength, units, sizeof cell.ansi);
+    INT steps[sizeof cell.ansi] = {cellWidth, cellWidth, cellWidth};
+    ExtTextOutW(dc, x, y, 0, nullptr, units, count, steps);
+}
+
 } // namespace
 
 void HexView::Paint()
@@ -188,20 +217,24 @@ void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y)
 }
 
 // The character column of the bytes first .. end - 1: ANSI text in one call,
-// a UTF-16 unit by itself.
+// a UTF-16 unit or text the system reads otherwise than the decoder by itself.
 void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y)
 {
     const DisplayMetrics& m = displayMetrics;
     SetTextColor(dc, displayColors[DataText]);
     ByteView bytes = {document->data, document->size};
     const bool unicode = frame && frame->procUnicode;
+    const UINT codePage = TextCodePage(dc);
     GlyphRun characters;
     for (uint32_t p = first; p < end; ++p) {
         const int x = m.textLeft + m.charWidth * static_cast<int>(p - first);
         DecodedCell cell = DecodeCell(charCode, bytes, p, skipNextCell, unicode);
-        if (cell.kind == DecodedCell::AnsiText) {
+        if (cell.kind == DecodedCell::AnsiText && ReadAsOneCharacter(codePage, cell)) {
             for (int k = 0; k < cell.ansiLength; ++k)
                 characters.Add(x + k * m.charWidth, cell.ansi[k]);
+        } else if (cell.kind == DecodedCell::AnsiText) {
+            characters.Draw(dc, y);
+            DrawCharactersInCells(dc, x, y, codePage, cell, m.charWidth);
         } else if (cell.kind == DecodedCell::WideUnit) {
             characters.Draw(dc, y);
             TextOutW(dc, x, y, &cell.unit, 1);
