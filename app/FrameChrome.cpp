@@ -97,6 +97,8 @@ BOOL FrameWindow::CreateChildWindows(HWND frame)
     if (!hwndView)
         return FALSE;
     theView.window = hwndView;
+    inputContexts.Detach(frame);
+    inputContexts.Detach(hwndView);
     UpdateWindow(hwndView);
 
     // Version 6 of the common controls registers only the classes asked for.

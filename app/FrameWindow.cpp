@@ -127,6 +127,11 @@ void FrameWindow::OnClose()
     DestroyWindow(hwndFrame);
 }
 
+void FrameWindow::OnDestroy()
+{
+    inputContexts.RestoreAll();
+}
+
 bool FrameWindow::StartNewDocument()
 {
     if (!theDocument.Reset())

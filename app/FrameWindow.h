@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "app/DetachedInputContexts.h"
 #include "keys/KeyTable.h"
 #include "platform/ScreenDensity.h"
 #include "search/PatternScan.h"
@@ -40,6 +41,8 @@ public:
     int dpi = designDpi;
     std::unique_ptr<KeyTable> keyTable;
     std::unique_ptr<RecentFileList> recentFiles;
+    // Only hexadecimal digits are typed into the frame, which holds the focus, and the view.
+    DetachedInputContexts inputContexts;
 
     const char* GetCalculatorPath() const { return calculator; }
     void SetCalculatorPath(const char* path);
@@ -55,6 +58,7 @@ public:
     // Window messages of the frame.
     RefreshCode OnCommand(WORD id);
     void OnClose();
+    void OnDestroy();
 
     // Child windows, menu states, status bar and caption.
     BOOL CreateChildWindows(HWND frame);

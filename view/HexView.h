@@ -42,6 +42,8 @@ public:
     BOOL skipNextCell = FALSE;
     enum ShiftState : uint8_t { ShiftIdle = 0, ShiftArmed = 1, ShiftExtending = 2 };
     uint8_t shiftState = ShiftIdle;
+    // The lead byte of a double-byte character typed as two WM_CHAR, until its trail byte comes.
+    unsigned char leadByte = 0;
     BOOL dragging = FALSE;
     ClipboardWatch clipboard;
 
@@ -72,6 +74,8 @@ public:
     // The frame lost the keyboard focus: key releases go elsewhere now.
     void ForgetShift();
     RefreshCode OnChar(WPARAM character);
+    // A whole character from the input method: a byte, or a double-byte character as lead << 8 | trail.
+    RefreshCode OnImeChar(WPARAM character);
     RefreshCode TrackShiftSelection();
     // Wider than an offset, so that offsets past 2 GiB stay apart from the codes.
     enum HitCode : int64_t { AboveRows = -3, BelowRows = -2, OutsideHex = -1 };
@@ -129,6 +133,7 @@ private:
     RefreshCode DeleteAtCaret();
     RefreshCode DeleteSelection();
     void TypeNumpadLetter(WPARAM key, LPARAM keyData);
+    RefreshCode TypeCharacter(WPARAM character);
     RefreshCode TypeHighDigit(int digit);
     RefreshCode TypeLowDigit(int digit);
     RefreshCode DragTo(int64_t hit);

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Reads the version information and the manifest of the built programs the
-way Windows does, with a PE reader that shares nothing with the build.
+"""Reads the headers, the version information and the manifest of the programs
+users get the way Windows does, with a PE reader that shares nothing with the
+build: 32-bit GUI programs able to address more than 2 GiB.
 Usage: ProgramResourcesTest.py <program> <file description> [<program> <file description>]..."""
 import os
 import sys
@@ -27,6 +28,14 @@ failures = []
 def expect(condition, what):
     if not condition:
         failures.append(what)
+
+
+def check_header(pe, name):
+    machine = pe.FILE_HEADER.Machine
+    expect(machine == pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"], f"{name}: machine {machine:#x}, not i386")
+    expect(pe.FILE_HEADER.IMAGE_FILE_LARGE_ADDRESS_AWARE, f"{name}: not large-address-aware")
+    subsystem = pe.OPTIONAL_HEADER.Subsystem
+    expect(subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"], f"{name}: subsystem {subsystem}, not GUI")
 
 
 def version_strings(pe, name):
@@ -60,7 +69,8 @@ def check_version(pe, name, description):
 
 
 def manifests(pe):
-    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+    resources = pe.DIRECTORY_ENTRY_RESOURCE.entries if hasattr(pe, "DIRECTORY_ENTRY_RESOURCE") else []
+    for kind in resources:
         if kind.id == pefile.RESOURCE_TYPE["RT_MANIFEST"]:
             for entry in kind.directory.entries:
                 for language in entry.directory.entries:
@@ -94,6 +104,7 @@ arguments = sys.argv[1:]
 for path, description in zip(arguments[::2], arguments[1::2]):
     name = os.path.basename(path)
     pe = pefile.PE(path)
+    check_header(pe, name)
     check_version(pe, name, description)
     check_manifest(pe, name)
 for failure in failures:
