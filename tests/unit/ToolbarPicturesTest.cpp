@@ -1,36 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <set>
 #include <tuple>
 
 #include "app/ToolbarPictures.h"
 #include "resources/resource.h"
-
-namespace {
-
-// A toolbar bitmap as the program carries it, and the colours of its colour table.
-struct CarriedBitmap {
-    explicit CarriedBitmap(int id)
-    {
-        HBITMAP bitmap = static_cast<HBITMAP>(
-            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        GetObjectA(bitmap, sizeof dib, &dib);
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        RGBQUAD table[256];
-        for (UINT i = 0, count = GetDIBColorTable(dc, 0, 256, table); i < count; ++i)
-            colours.insert(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue));
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    DIBSECTION dib = {};
-    std::set<COLORREF> colours;
-};
-
-} // namespace
 
 TEST(ToolbarPictures, EachDensityTakesTheSetNearestItsSixteenPixels)
 {
@@ -47,22 +20,5 @@ TEST(ToolbarPictures, EachDensityTakesTheSetNearestItsSixteenPixels)
         EXPECT_EQ(std::make_tuple(pictures.bitmapId, pictures.width, pictures.height),
                   std::make_tuple(c.bitmapId, c.width, c.height))
             << c.dpi << " dpi";
-    }
-}
-
-// The toolbar shows the light grey of a colour table as the button face, and
-// embosses disabled buttons, only in a bitmap that has one.
-TEST(ToolbarPictures, EverySetIsNineteenPicturesOfItsSizeInTheColoursOfTheSmallest)
-{
-    const CarriedBitmap smallest(IDB_TOOLBAR);
-    EXPECT_EQ(smallest.colours.count(RGB(0xC0, 0xC0, 0xC0)), 1u);
-    for (int dpi : {96, 144, 192}) {
-        const ToolbarPictures pictures = ToolbarPicturesFor(dpi);
-        const CarriedBitmap bitmap(pictures.bitmapId);
-        EXPECT_EQ(bitmap.dib.dsBm.bmWidth, 19 * pictures.width) << dpi << " dpi";
-        EXPECT_EQ(bitmap.dib.dsBm.bmHeight, pictures.height) << dpi << " dpi";
-        EXPECT_EQ(bitmap.dib.dsBmih.biBitCount, 4) << dpi << " dpi";
-        for (COLORREF colour : bitmap.colours)
-            EXPECT_EQ(smallest.colours.count(colour), 1u) << dpi << " dpi, colour " << std::hex << colour;
     }
 }
