@@ -10,6 +10,7 @@
 #include "app/StatusPaneText.h"
 #include "app/StatusPaneWidths.h"
 #include "app/ToolbarButtons.h"
+#include "app/ToolbarPictures.h"
 #include "resources/resource.h"
 #include "view/CharCode.h"
 
@@ -28,7 +29,18 @@ bool RegisterViewClass(HINSTANCE instance)
     return RegisterClassA(&wc) != 0;
 }
 
-HWND CreateToolBar(HWND frame, HINSTANCE instance)
+// Lengths at 96 dpi: the room a button leaves around its picture, as the
+// toolbar leaves it by default, and the gap between the toolbar and the view.
+const SIZE buttonPadding = {7, 6};
+const int gapUnderToolBar = 2;
+
+HINSTANCE InstanceOf(HWND window)
+{
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+}
+
+// The toolbar with the pictures and buttons of the density.
+HWND CreateToolBar(HWND frame, int dpi)
 {
     TBBUTTON buttons[19] = {};
     for (int i = 0; i < 19; ++i) {
@@ -37,8 +49,21 @@ HWND CreateToolBar(HWND frame, HINSTANCE instance)
         buttons[i].fsState = toolbarButtons[i].state;
         buttons[i].fsStyle = toolbarButtons[i].style;
     }
-    HWND toolBar = CreateToolbarEx(frame, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 19, instance, IDB_TOOLBAR,
-                                   buttons, 19, 0, 0, 16, 15, sizeof(TBBUTTON));
+    const ToolbarPictures pictures = ToolbarPicturesFor(dpi);
+    HWND toolBar = CreateToolbarEx(frame, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 19, InstanceOf(frame),
+                                   pictures.bitmapId, buttons, 19, 0, 0, pictures.width, pictures.height,
+                                   sizeof(TBBUTTON));
+    // The toolbar places a picture half the padding below the button's top.
+    // The button size does not go through CreateToolbarEx, which would take
+    // it for the pictures' size.
+    TBMETRICS metrics = {};
+    metrics.cbSize = sizeof metrics;
+    metrics.dwMask = TBMF_PAD;
+    metrics.cxPad = ScaledToDpi(buttonPadding.cx, dpi);
+    metrics.cyPad = ScaledToDpi(buttonPadding.cy, dpi);
+    SendMessageA(toolBar, TB_SETMETRICS, 0, reinterpret_cast<LPARAM>(&metrics));
+    SendMessageA(toolBar, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(pictures.width + metrics.cxPad, pictures.height + metrics.cyPad));
     for (int index : toolbarSeparatorIndices) {
         TBBUTTON separator = {};
         separator.fsState = TBSTATE_ENABLED;
@@ -62,7 +87,8 @@ RECT RectInParent(HWND child)
 BOOL FrameWindow::CreateChildWindows(HWND frame)
 {
     hwndFrame = frame;
-    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(frame, GWLP_HINSTANCE));
+    dpi = WindowDpi(frame);
+    const HINSTANCE instance = InstanceOf(frame);
     if (!RegisterViewClass(instance))
         return FALSE;
     hwndView = CreateWindowExA(0, viewClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL,
@@ -71,25 +97,68 @@ BOOL FrameWindow::CreateChildWindows(HWND frame)
     if (!hwndView)
         return FALSE;
     theView.window = hwndView;
+    inputContexts.Detach(frame);
+    inputContexts.Detach(hwndView);
     UpdateWindow(hwndView);
 
     // Version 6 of the common controls registers only the classes asked for.
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
-    hwndToolBar = CreateToolBar(frame, instance);
+    hwndToolBar = CreateToolBar(frame, dpi);
     hwndStatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                                     reinterpret_cast<HMENU>(IDC_STATUSBAR), instance, nullptr);
-    FitStatusPanes(hwndStatusBar);
+    FitStatusBar();
     return TRUE;
+}
+
+void FrameWindow::RecreateToolBar()
+{
+    BYTE states[19];
+    for (int i = 0; i < 19; ++i)
+        states[i] = static_cast<BYTE>(SendMessageA(hwndToolBar, TB_GETSTATE, toolbarButtons[i].command, 0));
+    const bool shown = IsWindowVisible(hwndToolBar) != 0;
+    DestroyWindow(hwndToolBar);
+    hwndToolBar = CreateToolBar(hwndFrame, dpi);
+    for (int i = 0; i < 19; ++i)
+        SendMessageA(hwndToolBar, TB_SETSTATE, toolbarButtons[i].command, states[i]);
+    if (shown)
+        ShowWindow(hwndToolBar, SW_SHOW);
+}
+
+void FrameWindow::FitStatusBar()
+{
+    LOGFONTW description;
+    if (StatusFontAtDpi(dpi, description)) {
+        HFONT font = CreateFontIndirectW(&description);
+        SendMessageA(hwndStatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (statusFont)
+            DeleteObject(statusFont);
+        statusFont = font;
+    }
+    FitStatusPanes(hwndStatusBar, dpi);
 }
 
 void FrameWindow::OnSettingChange(WPARAM wParam, LPARAM lParam)
 {
     // Only top-level windows hear of a change: the status bar takes up the
-    // system's new font when told, and its panes follow the texts' new widths.
+    // system's new font, and its panes follow the texts' new widths.
     SendMessageA(hwndStatusBar, WM_SETTINGCHANGE, wParam, lParam);
-    FitStatusPanes(hwndStatusBar);
+    FitStatusBar();
     LayoutChildren();
+}
+
+RefreshCode FrameWindow::OnDpiChanged(int newDpi, const RECT& suggested)
+{
+    dpi = newDpi;
+    theView.ChangeFontDensity(dpi);
+    RecreateToolBar();
+    FitStatusBar();
+    SetWindowPos(hwndFrame, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame's size may be unchanged while everything in it has changed.
+    LayoutChildren();
+    theView.MeasureRows();
+    return RedrawAll;
 }
 
 void FrameWindow::LayoutChildren()
@@ -103,7 +172,7 @@ void FrameWindow::LayoutChildren()
     SendMessageA(hwndToolBar, WM_SIZE, 0, 0);
     SendMessageA(hwndStatusBar, WM_SIZE, 0, 0);
     if (IsWindowVisible(hwndToolBar))
-        top = RectInParent(hwndToolBar).bottom + 2;
+        top = RectInParent(hwndToolBar).bottom + ScaledToDpi(gapUnderToolBar, dpi);
     if (IsWindowVisible(hwndStatusBar))
         bottom = RectInParent(hwndStatusBar).top;
     int height = bottom - top;
@@ -207,7 +276,7 @@ void FrameWindow::UpdateTitle()
 void FrameWindow::OnToolTipText(NMHDR* notification)
 {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(notification);
-    info->hinst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwndFrame, GWLP_HINSTANCE));
+    info->hinst = InstanceOf(hwndFrame);
     if (const char* tooltip = ToolbarTooltip(static_cast<UINT>(notification->idFrom)))
         info->lpszText = const_cast<char*>(tooltip);
 }

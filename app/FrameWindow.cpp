@@ -11,6 +11,12 @@ FrameWindow::FrameWindow() : keyTable(std::make_unique<KeyTable>()), recentFiles
         numpadKeys[i] = {static_cast<char>('A' + i), 0};
 }
 
+FrameWindow::~FrameWindow()
+{
+    if (statusFont)
+        DeleteObject(statusFont);
+}
+
 void FrameWindow::SetCalculatorPath(const char* path)
 {
     CopyWholeChars(calculator, sizeof calculator, path);
@@ -119,6 +125,11 @@ void FrameWindow::OnClose()
         return;
     SaveSettings();
     DestroyWindow(hwndFrame);
+}
+
+void FrameWindow::OnDestroy()
+{
+    inputContexts.RestoreAll();
 }
 
 bool FrameWindow::StartNewDocument()

@@ -3,7 +3,9 @@
 
 #include <memory>
 
+#include "app/DetachedInputContexts.h"
 #include "keys/KeyTable.h"
+#include "platform/ScreenDensity.h"
 #include "search/PatternScan.h"
 #include "settings/RecentFileList.h"
 #include "view/RefreshCode.h"
@@ -19,6 +21,7 @@ struct NumpadKey {
 class FrameWindow {
 public:
     FrameWindow();
+    ~FrameWindow();
 
     NumpadKey numpadKeys[6];
     HWND hwndFrame = nullptr;
@@ -33,8 +36,13 @@ public:
     char calculator[MAX_PATH] = {};
     char findValue[33] = {};
     unsigned char findMode = 0;
+    // The density of the screen the frame is on: every length the design
+    // gives in pixels is grown to it.
+    int dpi = designDpi;
     std::unique_ptr<KeyTable> keyTable;
     std::unique_ptr<RecentFileList> recentFiles;
+    // Only hexadecimal digits are typed into the frame, which holds the focus, and the view.
+    DetachedInputContexts inputContexts;
 
     const char* GetCalculatorPath() const { return calculator; }
     void SetCalculatorPath(const char* path);
@@ -50,11 +58,15 @@ public:
     // Window messages of the frame.
     RefreshCode OnCommand(WORD id);
     void OnClose();
+    void OnDestroy();
 
     // Child windows, menu states, status bar and caption.
     BOOL CreateChildWindows(HWND frame);
     void LayoutChildren();
     void OnSettingChange(WPARAM wParam, LPARAM lParam);
+    // The frame moved to a screen of another density, or the density changed:
+    // the frame takes the rectangle the system suggests for it.
+    RefreshCode OnDpiChanged(int newDpi, const RECT& suggested);
     void SetBarVisible(WORD id, BOOL show);
     void SetMenuCheck(WORD id, BOOL flag);
     void EnableCommand(WORD id, BOOL flag);
@@ -110,4 +122,12 @@ private:
     RefreshCode ByteOrderChanged();
     bool PaneShows(int pane, const char* text) const;
     void SetPaneText(int pane, const char* text);
+    // The toolbar made again with the pictures and buttons of the density,
+    // keeping the states of the buttons and whether it shows.
+    void RecreateToolBar();
+    // The status bar's font and panes for the density.
+    void FitStatusBar();
+
+    // The status bar's font at the density, when the frame gives it one.
+    HFONT statusFont = nullptr;
 };

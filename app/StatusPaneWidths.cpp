@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/StatusPaneText.h"
+#include "platform/ScreenDensity.h"
 
 namespace {
 
@@ -57,19 +58,20 @@ PaneEdges MeasureWidestTexts(HDC dc)
 
 } // namespace
 
-PaneEdges FittedPaneEdges(const PaneEdges& textWidths, int margins)
+PaneEdges FittedPaneEdges(const PaneEdges& textWidths, int margins, int dpi)
 {
     PaneEdges edges;
     int edge = 0;
     for (int i = 0; i < statusPaneCount; ++i) {
-        const int designedWidth = designedEdges[i] - (i > 0 ? designedEdges[i - 1] : 0);
+        const int designedWidth =
+            ScaledToDpi(designedEdges[i], dpi) - (i > 0 ? ScaledToDpi(designedEdges[i - 1], dpi) : 0);
         edge += std::max(designedWidth, textWidths[i] + margins);
         edges[i] = edge;
     }
     return edges;
 }
 
-void FitStatusPanes(HWND statusBar)
+void FitStatusPanes(HWND statusBar, int dpi)
 {
     HDC dc = GetDC(statusBar);
     auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(statusBar, WM_GETFONT, 0, 0));
@@ -80,7 +82,7 @@ void FitStatusPanes(HWND statusBar)
     // borders[2] is the gap between two panes.
     int borders[3] = {};
     SendMessageA(statusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    const int margins = borders[2] + 2 * (GetSystemMetrics(SM_CXEDGE) + textInset);
-    const PaneEdges edges = FittedPaneEdges(widths, margins);
+    const int margins = borders[2] + 2 * (SystemMetricAtDpi(SM_CXEDGE, dpi) + ScaledToDpi(textInset, dpi));
+    const PaneEdges edges = FittedPaneEdges(widths, margins, dpi);
     SendMessageA(statusBar, SB_SETPARTS, statusPaneCount, reinterpret_cast<LPARAM>(edges.data()));
 }

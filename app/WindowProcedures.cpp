@@ -13,6 +13,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         theView.Refresh(RedrawNothing);
         return 0;
     case WM_DESTROY:
+        theFrame.OnDestroy();
         PostQuitMessage(0);
         return 0;
     case WM_SIZE:
@@ -22,6 +23,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SETTINGCHANGE:
         theFrame.OnSettingChange(wParam, lParam);
         theView.Refresh(RedrawNothing);
+        return 0;
+    case densityChangedMessage:
+        theView.Refresh(theFrame.OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)));
         return 0;
     case WM_CLOSE:
         theFrame.OnClose();
@@ -55,6 +59,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_CHAR:
         theView.Refresh(theView.OnChar(wParam));
+        return 0;
+    case WM_IME_CHAR:
+        theView.Refresh(theView.OnImeChar(wParam));
         return 0;
     case WM_KILLFOCUS:
         theView.ForgetShift();

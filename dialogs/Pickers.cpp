@@ -1,8 +1,32 @@
 #include "dialogs/Pickers.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
+#include "app/Application.h"
+#include "platform/ScreenDensity.h"
+#include "view/DisplayFont.h"
+
 COLORREF CustomColors[16] = {};
+
+namespace {
+
+// Why the file picker closed without a name, or null when the user cancelled.
+const char* FilePickerFailure(DWORD error)
+{
+    switch (error) {
+    case 0:
+        return nullptr;
+    case FNERR_BUFFERTOOSMALL:
+        return "指定されたファイル名が長すぎます。";
+    case FNERR_INVALIDFILENAME:
+        return "指定されたファイル名が正しくありません。";
+    default:
+        return "ファイルを選択できませんでした。";
+    }
+}
+
+} // namespace
 
 bool ChooseFileName(HWND owner, char* buffer, bool save)
 {
@@ -15,7 +39,11 @@ bool ChooseFileName(HWND owner, char* buffer, bool save)
     request.nMaxFile = MAX_PATH;
     // A name to save under need not exist yet; only its folder must.
     request.Flags = OFN_HIDEREADONLY | (save ? OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
-    return save ? GetSaveFileNameA(&request) != 0 : GetOpenFileNameA(&request) != 0;
+    if (save ? GetSaveFileNameA(&request) : GetOpenFileNameA(&request))
+        return true;
+    if (const char* failure = FilePickerFailure(CommDlgExtendedError()))
+        theFrame.ShowMessage(owner, failure, MB_ICONHAND);
+    return false;
 }
 
 COLORREF ChooseColorValue(HWND owner, COLORREF initial)
@@ -31,9 +59,11 @@ COLORREF ChooseColorValue(HWND owner, COLORREF initial)
 
 void DrawColorSample(HWND control, COLORREF textColor, COLORREF backColor, const char* text)
 {
+    // The sample grows with the dialog, which has the density of the screen it is on.
+    const int dpi = WindowDpi(control);
     HDC dc = GetDC(control);
-    HFONT font = CreateFontA(-MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                             SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+    HFONT font = CreateFontA(HeightOfPointSize(9, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0,
+                             FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
     HBRUSH brush = CreateSolidBrush(backColor);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     HGDIOBJ oldFont = SelectObject(dc, font);
@@ -42,7 +72,8 @@ void DrawColorSample(HWND control, COLORREF textColor, COLORREF backColor, const
     FillRect(dc, &client, brush);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, textColor);
-    TextOutA(dc, 2, 2, text, lstrlenA(text));
+    const int inset = ScaledToDpi(2, dpi);
+    TextOutA(dc, inset, inset, text, lstrlenA(text));
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBrush);
     DeleteObject(brush);

@@ -3,7 +3,8 @@
 
 // The system's file and colour pickers as the editor uses them.
 
-// buffer (MAX_PATH characters) brings the initial name and receives the chosen path.
+// buffer (MAX_PATH characters) brings the initial name and receives the chosen
+// path. False when no file was chosen; a picker that failed has told the user why.
 bool ChooseFileName(HWND owner, char* buffer, bool save);
 // The chosen colour, or the initial one when the user cancels.
 COLORREF ChooseColorValue(HWND owner, COLORREF initial);

@@ -43,12 +43,18 @@ bool Document::Reset()
 {
     if (ConfirmSave() == IDCANCEL)
         return false;
-    Free();
-    SetFileName(untitledName);
+    BecomeUntitled();
     SetModified(false);
     readOnly = FALSE;
     ClearUndo();
     return true;
+}
+
+void Document::BecomeUntitled()
+{
+    Free();
+    SetFileName(untitledName);
+    diskStamp = FileStamp();
 }
 
 void Document::SetFileName(const char* path)

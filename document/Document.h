@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/ByteBuffer.h"
+#include "document/FileStamp.h"
 #include "document/UndoRecord.h"
 
 class FrameWindow;
@@ -21,6 +22,9 @@ public:
     std::vector<UndoRecord> undoRecords;
     // The stack depth at which the bytes equal the file, or unreachableDepth.
     size_t savedDepth = 0;
+    // The file as this document last read or wrote it, to notice another
+    // program's writes before a save overwrites them.
+    FileStamp diskStamp;
     FrameWindow* frame = nullptr;
 
     const char* FileName() const { return fileName; }
@@ -61,6 +65,7 @@ public:
     bool PasteText(uint32_t position, const char* text, size_t length, bool insert);
 
     // Loading and saving the whole file; both tell the user why they failed.
+    // A save that fails leaves the document's name as it was.
     bool Load(const char* path);
     bool Save(const char* path);
 
@@ -77,11 +82,20 @@ private:
     bool TryExtendBytes(uint32_t position, uint32_t len);
     // After a save the bytes equal the file at the current depth.
     void MarkSaved();
+    // After a save that failed in writing no depth is known to equal the
+    // file: the document counts as modified until a save succeeds.
+    void MarkUnsaved();
     void SetFileName(const char* path);
+    // Empty, untitled and tied to no file.
+    void BecomeUntitled();
     bool ReadFileInto(HANDLE file);
     void RefuseLoad(const char* message, DWORD errorCode);
-    bool MakeBackup() const;
-    bool WriteFileFrom();
+    // An error message, and a Yes/No question that only Yes answers.
+    void Tell(const char* message, DWORD errorCode) const;
+    bool Agrees(const char* question) const;
+    bool MayOverwrite(const char* path) const;
+    bool WriteWithBackup(const char* path, bool exists);
+    void TellPartlyWritten(const char* backupPath, DWORD error) const;
 };
 
 extern const char untitledName[];

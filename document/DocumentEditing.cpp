@@ -59,6 +59,12 @@ void Document::MarkSaved()
     SetModified(false);
 }
 
+void Document::MarkUnsaved()
+{
+    savedDepth = unreachableDepth;
+    SetModified(true);
+}
+
 void Document::ClearUndo()
 {
     undoRecords.clear();

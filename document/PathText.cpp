@@ -129,6 +129,12 @@ bool BackupPathFor(const char* path, PathBuffer& out)
     return JoinPath(out, path, keep, ".BAK");
 }
 
+void FolderOf(const char* path, PathBuffer& out)
+{
+    size_t length = static_cast<size_t>(FileNamePart(path) - path);
+    JoinPath(out, path, length, length > 0 ? "" : ".");
+}
+
 bool CompanionPathFor(const char* path, const char* extension, PathBuffer& out)
 {
     size_t length = std::strlen(path);

@@ -25,6 +25,9 @@ void CopyWholeChars(char* out, size_t size, const char* text);
 // ".BAK", or ".BAK" appended when the name has no ".". False (out empty) when
 // the result would not fit a path buffer.
 bool BackupPathFor(const char* path, PathBuffer& out);
+// The folder that holds path, with its trailing backslash, or "." for a bare
+// name, as the system's folder operations take it.
+void FolderOf(const char* path, PathBuffer& out);
 
 // path with its last three characters replaced by extension, as the settings
 // and help files are named after the program. False (out empty) when path is

@@ -4,6 +4,9 @@
 #define IDI_APP 101
 #define IDR_MAINMENU 102
 #define IDB_TOOLBAR 104
+// The toolbar pictures drawn at 24 and 32 pixels, for denser screens.
+#define IDB_TOOLBAR_24 113
+#define IDB_TOOLBAR_32 114
 #define IDD_ABOUT 105
 #define IDD_COMPARE 108
 #define IDD_FIND 109

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Creates the project's own 32-bit Wine prefix in the Japanese locale, once.
+# Creates the project's own 32-bit Wine prefix in the Japanese locale, once,
+# at the screen density ZORIX_DPI (dots per inch, 96 unless given).
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
+# The density the prefix is made for; its desktop grows with it, so that
+# windows sized for the density fit as they do at 96 dpi.
+dpi=${ZORIX_DPI:-96}
 
 # The number names the set-up below: raise it whenever the set-up changes, so
 # that a prefix made by an older version is made again.
@@ -40,7 +44,10 @@ Windows Registry Editor Version 5.00
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1024x768"
+"Default"="$((1024 * dpi / 96))x$((768 * dpi / 96))"
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:$(printf '%08x' "$dpi")
 REG
 } > "$reg"
 wine regedit "$reg" >/dev/null 2>&1

@@ -29,5 +29,6 @@ wineserver -p 2>/dev/null || true  # already running for this prefix
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 # The desktop process too: started by a test's first window, it would inherit
 # that test's output pipe and hold ctest until the server ends.
-(wine explorer /desktop=Default,"${ZORIX_DESKTOP:-1024x768}" </dev/null >/dev/null 2>&1 &)
+# Its size is the prefix's own unless ZORIX_DESKTOP gives one.
+(wine explorer "/desktop=Default${ZORIX_DESKTOP:+,$ZORIX_DESKTOP}" </dev/null >/dev/null 2>&1 &)
 "$@"

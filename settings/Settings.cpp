@@ -8,6 +8,7 @@
 #include "document/PathText.h"
 #include "keys/KeyTable.h"
 #include "platform/ScreenAreas.h"
+#include "platform/ScreenDensity.h"
 #include "resources/resource.h"
 #include "settings/OnScreenPlacement.h"
 #include "settings/SettingsFormat.h"
@@ -56,14 +57,17 @@ std::string SystemCalculatorPath()
     return DefaultCalculatorPath(folder);
 }
 
-WINDOWPLACEMENT StoredPlacement(const SettingsFile& file)
+// The stored placement is in pixels, as the frame had it; the size of a
+// first start is the design's, grown to the screen's density.
+WINDOWPLACEMENT StoredPlacement(const SettingsFile& file, int dpi)
 {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     placement.showCmd = file.Flag("Maximize", false) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    const SIZE least = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    const RECT stored = StoredRestoredRect(file.Int("PosX", 0), file.Int("PosY", 0), file.Int("PosW", 560),
-                                           file.Int("PosH", 400), least);
+    const SIZE least = {SystemMetricAtDpi(SM_CXMINTRACK, dpi), SystemMetricAtDpi(SM_CYMINTRACK, dpi)};
+    const RECT stored = StoredRestoredRect(file.Int("PosX", 0), file.Int("PosY", 0),
+                                           file.Int("PosW", ScaledToDpi(560, dpi)),
+                                           file.Int("PosH", ScaledToDpi(400, dpi)), least);
     placement.rcNormalPosition = KeepOnWorkAreas(stored, MonitorWorkAreas());
     return placement;
 }
@@ -99,13 +103,18 @@ void WriteColors(const SettingsFile& file)
 void FrameWindow::LoadSettings()
 {
     SettingsFile file;
-    WINDOWPLACEMENT placement = StoredPlacement(file);
+    WINDOWPLACEMENT placement = StoredPlacement(file, dpi);
     SetBarVisible(ID_VIEW_TOOLBAR, file.Flag("ToolBar", true));
     SetBarVisible(ID_VIEW_STATUSBAR, file.Flag("StatusBar", true));
     theView.CreateDisplayFont(file.Text("FontName", "FixedSys", 32).c_str(),
                               FontSizeFromSetting(file.Int("FontSize", DefaultFontSize)),
-                              file.Flag("FontBold", false), file.Flag("FontItalic", false));
+                              file.Flag("FontBold", false), file.Flag("FontItalic", false), dpi);
+    const int dpiBeforePlacing = dpi;
     SetWindowPlacement(hwndFrame, &placement);
+    // Placed on a screen of another density, the frame took the size the
+    // system suggested for it there; the stored size is the one to have.
+    if (dpi != dpiBeforePlacing)
+        SetWindowPlacement(hwndFrame, &placement);
     ReadColors(file);
     SetCharCode(file.Int("CharCode", ShiftJis));
     SetByteOrder(file.Int("ByteOrder", LittleEndian));

@@ -224,8 +224,8 @@ CellSpan CellsReadingByte(CharCode code, ByteView bytes, uint32_t p)
     case Ucs2:
         return {p & ~1u, p | 1u};
     case Utf8:
-        // A sequence starts at most five bytes before its last byte.
-        return {p > 5 ? p - 5 : 0, p};
+        // The lead bytes 0xFE and 0xFF read the six bytes after them.
+        return {p > 6 ? p - 6 : 0, p};
     default:
         return {p, p};
     }

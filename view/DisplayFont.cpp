@@ -8,14 +8,6 @@
 
 namespace {
 
-int ScreenDpi(HWND window)
-{
-    HDC dc = GetDC(window);
-    int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(window, dc);
-    return dpi;
-}
-
 LOGFONTA DescriptionOf(HFONT font)
 {
     LOGFONTA description = {};
@@ -28,7 +20,7 @@ LOGFONTA DescriptionOf(HFONT font)
 LOGFONTA DisplayFontDescription(const char* faceName, int points, bool bold, bool italic, int dpi)
 {
     LOGFONTA description = {};
-    description.lfHeight = -MulDiv(points, dpi, 72);
+    description.lfHeight = HeightOfPointSize(points, dpi);
     description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     description.lfItalic = italic ? 1 : 0;
     description.lfCharSet = SHIFTJIS_CHARSET;
@@ -42,12 +34,29 @@ int PointSizeOfHeight(LONG height, int dpi)
     return MulDiv(height, -72, dpi);
 }
 
-void HexView::CreateDisplayFont(const char* faceName, int points, bool bold, bool italic)
+LONG HeightOfPointSize(int points, int dpi)
 {
-    LOGFONTA description = DisplayFontDescription(faceName, points, bold, italic, ScreenDpi(window));
+    return -MulDiv(points, dpi, 72);
+}
+
+void HexView::CreateDisplayFont(const char* faceName, int points, bool bold, bool italic, int screenDpi)
+{
+    ReplaceFont(DisplayFontDescription(faceName, points, bold, italic, screenDpi), screenDpi);
+}
+
+void HexView::ChangeFontDensity(int screenDpi)
+{
+    LOGFONTA description = DescriptionOf(font);
+    description.lfHeight = HeightOfPointSize(PointSizeOfHeight(description.lfHeight, dpi), screenDpi);
+    ReplaceFont(description, screenDpi);
+}
+
+void HexView::ReplaceFont(const LOGFONTA& description, int screenDpi)
+{
     if (font)
         DeleteObject(font);
     font = CreateFontIndirectA(&description);
+    dpi = screenDpi;
     MeasureFont();
 }
 
@@ -74,11 +83,13 @@ bool HexView::ChooseDisplayFont()
     choice.nFontType = SCREEN_FONTTYPE;
     choice.nSizeMin = MinFontPoints;
     choice.nSizeMax = MaxFontPoints;
+    // The picker reckons heights at the system's density, which need not be the view's.
+    const int pickerDpi = SystemDpi();
+    description.lfHeight = MulDiv(description.lfHeight, pickerDpi, dpi);
     if (!ChooseFontA(&choice))
         return false;
-    DeleteObject(font);
-    font = CreateFontIndirectA(&description);
-    MeasureFont();
+    description.lfHeight = MulDiv(description.lfHeight, dpi, pickerDpi);
+    ReplaceFont(description, dpi);
     return true;
 }
 
@@ -89,7 +100,7 @@ std::string HexView::GetFontFaceName() const
 
 int HexView::GetFontPointSize() const
 {
-    return PointSizeOfHeight(DescriptionOf(font).lfHeight, ScreenDpi(window));
+    return PointSizeOfHeight(DescriptionOf(font).lfHeight, dpi);
 }
 
 bool HexView::IsFontBold() const

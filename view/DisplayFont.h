@@ -11,3 +11,5 @@ constexpr int MaxFontPoints = 999;
 LOGFONTA DisplayFontDescription(const char* faceName, int points, bool bold, bool italic, int dpi);
 // The point size of a font height in logical units, the inverse of the description.
 int PointSizeOfHeight(LONG height, int dpi);
+// The height of a font of the point size at the dpi, as the description asks for it.
+LONG HeightOfPointSize(int points, int dpi);

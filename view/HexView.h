@@ -7,6 +7,8 @@
 #include "search/MarkTable.h"
 #include "search/PatternScan.h"
 #include "platform/ClipboardWatch.h"
+#include "platform/ScreenDensity.h"
+#include "view/CharDecoder.h"
 #include "view/RefreshCode.h"
 #include "view/WheelSum.h"
 
@@ -26,8 +28,13 @@ public:
     HWND window = nullptr;
     HBRUSH brushes[3] = {};
     HFONT font = nullptr;
+    // The screen density the font was made for; the caret mark and the
+    // painted width follow it too.
+    int dpi = designDpi;
     uint32_t caret = 0;
     uint32_t previousCaret = 0;
+    // The byte the last typed digit changed, for RedrawEditedByte and RedrawFromEditedByte.
+    uint32_t editedByte = 0;
     uint8_t lowNibble = 0;
     uint8_t previousLowNibble = 0;
     uint32_t topRow = 0;
@@ -37,6 +44,8 @@ public:
     BOOL skipNextCell = FALSE;
     enum ShiftState : uint8_t { ShiftIdle = 0, ShiftArmed = 1, ShiftExtending = 2 };
     uint8_t shiftState = ShiftIdle;
+    // The lead byte of a double-byte character typed as two WM_CHAR, until its trail byte comes.
+    unsigned char leadByte = 0;
     BOOL dragging = FALSE;
     ClipboardWatch clipboard;
 
@@ -67,6 +76,8 @@ public:
     // The frame lost the keyboard focus: key releases go elsewhere now.
     void ForgetShift();
     RefreshCode OnChar(WPARAM character);
+    // A whole character from the input method: a byte, or a double-byte character as lead << 8 | trail.
+    RefreshCode OnImeChar(WPARAM character);
     RefreshCode TrackShiftSelection();
     // Wider than an offset, so that offsets past 2 GiB stay apart from the codes.
     enum HitCode : int64_t { AboveRows = -3, BelowRows = -2, OutsideHex = -1 };
@@ -95,11 +106,14 @@ public:
     void ToggleCaretMark(HDC dc, CaretMark which);
     bool IsMarked(uint32_t offset) const { return marks.Contains(offset); }
 
-    // The display font, which every column position derives from.
-    void CreateDisplayFont(const char* faceName, int points, bool bold, bool italic);
+    // The display font, which every column position derives from, made for
+    // the density of the screen the view is on.
+    void CreateDisplayFont(const char* faceName, int points, bool bold, bool italic, int screenDpi);
     void MeasureFont();
     // False when the user cancelled the font picker.
     bool ChooseDisplayFont();
+    // The font made again for another density, at the same point size.
+    void ChangeFontDensity(int screenDpi);
     std::string GetFontFaceName() const;
     int GetFontPointSize() const;
     bool IsFontBold() const;
@@ -126,10 +140,12 @@ private:
     RefreshCode DeleteAtCaret();
     RefreshCode DeleteSelection();
     void TypeNumpadLetter(WPARAM key, LPARAM keyData);
+    RefreshCode TypeCharacter(WPARAM character);
     RefreshCode TypeHighDigit(int digit);
     RefreshCode TypeLowDigit(int digit);
     RefreshCode DragTo(int64_t hit);
 
+    void ReplaceFont(const LOGFONTA& description, int screenDpi);
     void MeasureAsciiAdvances(HDC dc);
     int AdvanceOf(char c) const;
     void PaintHeader(HDC dc);
@@ -158,3 +174,11 @@ struct ScrollBarState {
     int nPos;
 };
 ScrollBarState ComputeScrollBar(uint32_t fullRows, uint32_t topRow, uint16_t visibleRows);
+
+// The document rows whose cells can show something else after the byte at
+// edited was overwritten, or inserted, which moves every byte after it.
+struct RowSpan {
+    uint32_t first;
+    uint32_t last;
+};
+RowSpan RowsShowingEdit(CharCode code, ByteView bytes, uint32_t edited, bool inserted);

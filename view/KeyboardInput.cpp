@@ -3,7 +3,6 @@
 // the keyboard focus and hands these messages on.
 #include "app/FrameWindow.h"
 #include "document/Document.h"
-#include "document/HexDigit.h"
 #include "view/DisplayMetrics.h"
 #include "view/HexView.h"
 #include "view/InputRules.h"
@@ -150,14 +149,37 @@ void HexView::TypeNumpadLetter(WPARAM key, LPARAM keyData)
     SendMessageA(frame->hwndFrame, WM_CHAR, static_cast<unsigned char>(letter), 0);
 }
 
+// A double-byte character comes as its lead byte, then its trail byte: only
+// the pair tells which character it is, and a trail byte may look like a digit.
 RefreshCode HexView::OnChar(WPARAM character)
 {
+    const unsigned char lead = leadByte;
+    leadByte = 0;
+    // No double-byte code page has a trail byte below 0x40.
+    if (lead && character >= 0x40)
+        return TypeCharacter(static_cast<WPARAM>(lead) << 8 | character);
+    if (lead)
+        MessageBeep(0xFFFFFFFF);
     // Backspace, Enter, Esc and Ctrl combinations arrive as control
     // characters after their keys have done their work; they type nothing.
     if (character < 0x20)
         return RedrawNothing;
-    int digit = HexDigitValue(static_cast<unsigned char>(character));
-    if (document->readOnly || digit < 0 || character > 0xFF) {
+    if (character <= 0xFF && IsDBCSLeadByte(static_cast<BYTE>(character))) {
+        leadByte = static_cast<unsigned char>(character);
+        return RedrawNothing;
+    }
+    return TypeCharacter(character);
+}
+
+RefreshCode HexView::OnImeChar(WPARAM character)
+{
+    return TypeCharacter(character);
+}
+
+RefreshCode HexView::TypeCharacter(WPARAM character)
+{
+    int digit = TypedDigitValue(character);
+    if (document->readOnly || digit < 0) {
         MessageBeep(0xFFFFFFFF);
         return RedrawNothing;
     }
@@ -174,8 +196,7 @@ RefreshCode HexView::TypeHighDigit(int digit)
         return RedrawNothing;
     unsigned char& byte = document->data[caret];
     byte = static_cast<unsigned char>(digit << 4 | (byte & 0x0F));
-    previousCaret = caret;
-    previousLowNibble = lowNibble;
+    editedByte = caret;
     lowNibble = 1;
     document->SetModified(true);
     return inserting ? RedrawFromEditedByte : RedrawEditedByte;
@@ -187,6 +208,7 @@ RefreshCode HexView::TypeHighDigit(int digit)
 RefreshCode HexView::TypeLowDigit(int digit)
 {
     document->RewriteRecordedByte(caret, static_cast<unsigned char>((document->data[caret] & 0xF0) | digit));
+    editedByte = caret;
     RefreshCode moved = StepCaret(caret + 1);
     document->SetModified(true);
     return moved == CaretOnly ? RedrawEditedByte : RedrawAll;

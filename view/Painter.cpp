@@ -10,7 +10,9 @@
 
 namespace {
 
+// At 96 dpi; both grow with the density.
 const int paintedWidth = 1600;
+const int caretBarHeight = 2;
 const char hexDigits[] = "0123456789ABCDEF";
 
 void FillBand(HDC dc, int left, int top, int right, int bottom, HBRUSH brush)
@@ -94,6 +96,39 @@ private:
     int length = 0;
 };
 
+namespace {
+
+// The code page ExtTextOutA reads the display font's text in.
+UINT TextCodePage(HDC dc)
+{
+    CHARSETINFO info;
+    const UINT_PTR charset = static_cast<UINT_PTR>(GetTextCharset(dc));
+    return TranslateCharsetInfo(reinterpret_cast<DWORD*>(charset), &info, TCI_SRCCHARSET) ? info.ciACP : CP_ACP;
+}
+
+// ExtTextOutA gives every lead byte and the byte after it one step together,
+// though its conversion may read a lead byte before 00 as two characters, and
+// a lead byte alone (the kana byte of an EUC pair) would take the next cell's
+// byte along. In a run such a cell moves every glyph after it out of its cell.
+bool ReadAsOneCharacter(UINT codePage, const DecodedCell& cell)
+{
+    if (!IsDBCSLeadByteEx(codePage, static_cast<BYTE>(cell.ansi[0])))
+        return cell.ansiLength == 1;
+    return cell.ansiLength == 2 && MultiByteToWideChar(codePage, 0, cell.ansi, 2, nullptr, 0) == 1;
+}
+
+// Each character the system reads from the cell's text, a cell apart from x,
+// so that none reaches past the cells of the bytes it came from.
+void DrawCharactersInCells(HDC dc, int x, int y, UINT codePage, const DecodedCell& cell, int cellWidth)
+{
+    wchar_t units[sizeof cell.ansi];
+    const int count = MultiByteToWideChar(codePage, 0, cell.ansi, cell.ansiLength, units, sizeof cell.ansi);
+    INT steps[sizeof cell.ansi] = {cellWidth, cellWidth, cellWidth};
+    ExtTextOutW(dc, x, y, 0, nullptr, units, count, steps);
+}
+
+} // namespace
+
 void HexView::Paint()
 {
     PAINTSTRUCT ps;
@@ -119,7 +154,7 @@ void HexView::Paint()
         // A row below the update region is drawn as well: a glyph taller than
         // the line reaches up into the row above it. The region itself is
         // asked, not its bounds: a scroll leaves bands apart at top and bottom.
-        const RECT reach = {0, y - m.lineHeight, paintedWidth, y + m.lineHeight};
+        const RECT reach = {0, y - m.lineHeight, ScaledToDpi(paintedWidth, dpi), y + m.lineHeight};
         if (RectVisible(dc, &reach))
             PaintRow(dc, i);
         else
@@ -156,7 +191,7 @@ int HexView::AdvanceOf(char c) const
 void HexView::PaintHeader(HDC dc)
 {
     const DisplayMetrics& m = displayMetrics;
-    FillBand(dc, 0, 0, paintedWidth, m.headerHeight, brushes[0]);
+    FillBand(dc, 0, 0, ScaledToDpi(paintedWidth, dpi), m.headerHeight, brushes[0]);
     SetTextColor(dc, displayColors[AddressText]);
     RECT addressCell = {0, 0, m.hexLeft - m.charWidth, m.headerHeight};
     DrawTextA(dc, "ADDRESS", 7, &addressCell, DT_CENTER);
@@ -192,7 +227,7 @@ void HexView::PaintRow(HDC dc, uint32_t i)
     SetTextColor(dc, displayColors[AddressText]);
     SetBkColor(dc, displayColors[AddressBack]);
     ExtTextOutA(dc, addressRight - width, y, ETO_OPAQUE | ETO_CLIPPED, &addressCell, address, 8, nullptr);
-    FillBand(dc, addressRight, y, paintedWidth, bottom, brushes[1]);
+    FillBand(dc, addressRight, y, ScaledToDpi(paintedWidth, dpi), bottom, brushes[1]);
 
     const uint32_t s = SelectionStart();
     const uint32_t e = SelectionStop();
@@ -231,19 +266,24 @@ void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun&
 }
 
 // The character column of the bytes first .. end - 1: ANSI text in one call
-// with the digits before it that share its colour, a UTF-16 unit by itself.
+// with the digits before it that share its colour, a UTF-16 unit or text
+// the system reads otherwise than the decoder by itself.
 void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& characters)
 {
     const DisplayMetrics& m = displayMetrics;
     characters.SetColor(dc, displayColors[DataText], y);
     ByteView bytes = {document->data, document->size};
     const bool unicode = frame && frame->procUnicode;
+    const UINT codePage = TextCodePage(dc);
     for (uint32_t p = first; p < end; ++p) {
         const int x = m.textLeft + m.charWidth * static_cast<int>(p - first);
         DecodedCell cell = DecodeCell(charCode, bytes, p, skipNextCell, unicode);
-        if (cell.kind == DecodedCell::AnsiText) {
+        if (cell.kind == DecodedCell::AnsiText && ReadAsOneCharacter(codePage, cell)) {
             for (int k = 0; k < cell.ansiLength; ++k)
                 characters.Add(x + k * m.charWidth, cell.ansi[k]);
+        } else if (cell.kind == DecodedCell::AnsiText) {
+            characters.Draw(dc, y);
+            DrawCharactersInCells(dc, x, y, codePage, cell, m.charWidth);
         } else if (cell.kind == DecodedCell::WideUnit) {
             characters.Draw(dc, y);
             TextOutW(dc, x, y, &cell.unit, 1);
@@ -286,6 +326,6 @@ void HexView::InvertCaretMark(HDC dc, uint32_t offset, int nibble)
     RECT digit = {digitLeft, top, digitLeft + m.charWidth, bottom};
     InvertRect(dc, &digit);
     int cellLeft = m.textLeft + m.charWidth * column;
-    RECT bar = {cellLeft, bottom - 2, cellLeft + m.charWidth, bottom};
+    RECT bar = {cellLeft, bottom - ScaledToDpi(caretBarHeight, dpi), cellLeft + m.charWidth, bottom};
     InvertRect(dc, &bar);
 }

@@ -8,9 +8,9 @@ enum RefreshCode : unsigned char {
     ScrolledTowardEnd = 2,
     RedrawRows = 3,
     CaretOnly = 4,
-    // The byte at previousCaret changed in place; the caret is on its row or the next.
+    // The byte at editedByte changed in place; the caret is on its row or the next.
     RedrawEditedByte = 5,
-    // A byte was inserted at previousCaret: the rows from there down changed.
+    // A byte was inserted at editedByte: the rows from there down changed.
     RedrawFromEditedByte = 6,
     RedrawNothing = 255,
 };

@@ -65,7 +65,9 @@ void HexView::InvalidateFrom(int top)
     UpdateWindow(window);
 }
 
-// Repaints the document rows firstRow .. lastRow where they are on screen.
+// Repaints the document rows firstRow .. lastRow where they are on screen,
+// and the line above them: a glyph reaching above its row, which Paint draws
+// for the row below its region, leaves its ink in that line as well.
 void HexView::InvalidateRows(uint32_t firstRow, uint32_t lastRow)
 {
     const DisplayMetrics& m = displayMetrics;
@@ -74,28 +76,34 @@ void HexView::InvalidateRows(uint32_t firstRow, uint32_t lastRow)
         return;
     RECT client;
     GetClientRect(window, &client);
-    client.top = m.headerHeight + static_cast<int>((firstRow > topRow ? firstRow : topRow) - topRow) * m.lineHeight;
+    const uint32_t shownFirst = firstRow > topRow ? firstRow : topRow;
+    const int firstTop = m.headerHeight + static_cast<int>(shownFirst - topRow) * m.lineHeight;
+    client.top = std::max(0, firstTop - m.lineHeight);
     client.bottom = m.headerHeight + static_cast<int>((lastRow < bottomRow ? lastRow : bottomRow) - topRow + 1) * m.lineHeight;
     InvalidateRect(window, &client, FALSE);
     UpdateWindow(window);
 }
 
-// A byte typed over another repaints only the rows that show it; the rest of
-// the view would come out the same. An edit above the view may change how
-// its first row decodes, so that one repaints everything.
+RowSpan RowsShowingEdit(CharCode code, ByteView bytes, uint32_t edited, bool inserted)
+{
+    const uint32_t bytesPerRow = displayMetrics.bytesPerRow;
+    CellSpan cells = CellsReadingByte(code, bytes, edited);
+    return {cells.first / bytesPerRow, (inserted ? bytes.size : cells.last) / bytesPerRow};
+}
+
+// A typed digit repaints only the rows whose cells read the edited byte and
+// the caret's row; the rest of the view would come out the same. An edit
+// above the view may change how its first row decodes, so that one repaints
+// everything.
 bool HexView::RefreshEditedRows(RefreshCode code)
 {
     const uint32_t bytesPerRow = displayMetrics.bytesPerRow;
-    if (previousCaret / bytesPerRow < topRow)
+    if (editedByte / bytesPerRow < topRow)
         return false;
-    CellSpan cells = CellsReadingByte(charCode, {document->data, document->size}, previousCaret);
-    uint32_t lastRow = cells.last / bytesPerRow;
-    if (code == RedrawFromEditedByte)
-        lastRow = topRow + displayMetrics.visibleRows;
-    else if (caret / bytesPerRow > lastRow)
-        lastRow = caret / bytesPerRow;
-    InvalidateRows(cells.first / bytesPerRow, lastRow);
-    if (code == RedrawFromEditedByte)
+    const bool inserted = code == RedrawFromEditedByte;
+    RowSpan rows = RowsShowingEdit(charCode, {document->data, document->size}, editedByte, inserted);
+    InvalidateRows(rows.first, std::max(rows.last, caret / bytesPerRow));
+    if (inserted)
         UpdateScrollBar();
     return true;
 }

@@ -151,7 +151,7 @@ void BenchmarkRepaint()
     view.document = &document;
     view.window = bench::CreateBenchmarkWindow("ZorixBenchmarkWindow", PaintProcedure, WS_VISIBLE, 900, 700);
     paintedView = &view;
-    view.CreateDisplayFont("FixedSys", 14, false, false);
+    view.CreateDisplayFont("FixedSys", 14, false, false, WindowDpi(view.window));
     RECT client;
     GetClientRect(view.window, &client);
     displayMetrics.FitRows(client.bottom);

@@ -106,10 +106,10 @@ bool Editor::ChooseFile(const std::string& path, HWND over) const
     return WaitUntil([&] { return !IsWindow(picker); });
 }
 
-RECT Editor::CellOnScreen(uint32_t offset, bool characterColumn) const
+RECT Editor::CellOnScreen(uint32_t offset, bool characterColumn, int dpi) const
 {
     HDC dc = GetDC(view);
-    LOGFONTA description = DisplayFontDescription("FixedSys", 14, false, false, GetDeviceCaps(dc, LOGPIXELSY));
+    LOGFONTA description = DisplayFontDescription("FixedSys", 14, false, false, dpi);
     HFONT font = CreateFontIndirectA(&description);
     HGDIOBJ previous = SelectObject(dc, font);
     SIZE digits = {};

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "view/CharDecoder.h"
+#include "view/HexView.h"
 
 namespace {
 
@@ -20,17 +23,27 @@ ByteView ViewOf(const std::string& data)
     return {reinterpret_cast<const unsigned char*>(data.data()), static_cast<uint32_t>(data.size())};
 }
 
-// All cells of data decoded in painting order, '|'-separated; a UTF-16 unit as U+XXXX.
-std::string Cells(CharCode code, const std::string& data, bool procUnicode = true, BOOL skip = FALSE)
+// All cells of data decoded in painting order; a UTF-16 unit as U+XXXX.
+std::vector<std::string> CellTexts(CharCode code, const std::string& data, bool procUnicode = true, BOOL skip = FALSE)
 {
-    std::string out;
+    std::vector<std::string> texts;
     for (uint32_t p = 0; p < data.size(); ++p) {
         DecodedCell cell = DecodeCell(code, ViewOf(data), p, skip, procUnicode);
         char unit[8];
         std::snprintf(unit, sizeof unit, "U+%04X", static_cast<unsigned>(cell.unit));
-        out += (p ? "|" : "") + (cell.kind == DecodedCell::AnsiText ? std::string(cell.ansi, cell.ansiLength)
-                                 : cell.kind == DecodedCell::WideUnit ? std::string(unit) : std::string());
+        texts.push_back(cell.kind == DecodedCell::AnsiText ? std::string(cell.ansi, cell.ansiLength)
+                        : cell.kind == DecodedCell::WideUnit ? std::string(unit) : std::string());
     }
+    return texts;
+}
+
+// The same, '|'-separated.
+std::string Cells(CharCode code, const std::string& data, bool procUnicode = true, BOOL skip = FALSE)
+{
+    const std::vector<std::string> texts = CellTexts(code, data, procUnicode, skip);
+    std::string out;
+    for (size_t i = 0; i < texts.size(); ++i)
+        out += (i ? "|" : "") + texts[i];
     return out;
 }
 
@@ -181,4 +194,31 @@ TEST_F(CharDecoder, Utf8DrawsSequencesInTheLeadCell)
     EXPECT_EQ(Cells(Utf8, "\xF0\x9F\x98\x80"), "U+F600|||");
     EXPECT_EQ(Cells(Utf8, "\xC0\x80\xC0\x81"), "||U+0001|");
     EXPECT_EQ(Cells(Utf8, "\xE0\xB8\x81\xC0\x8A", false), ".|||.|");
+}
+
+// Random bytes rich in every code's lead and trail bytes, overwritten or
+// inserted into at random offsets, mostly near a row end: every cell that
+// shows something else afterwards must lie in the rows named for repainting.
+TEST_F(CharDecoder, AnEditChangesOnlyTheRowsNamedForRepainting)
+{
+    const std::string alphabet("\x00\x20\x41\x7F\x80\x81\x8E\x9F\xA1\xA4\xBF\xC3\xDF\xE0\xE3\xF0\xF8\xFC\xFD\xFE\xFF", 21);
+    std::mt19937 random(22);
+    auto letter = [&] { return alphabet[random() % alphabet.size()]; };
+    for (CharCode code : {Ascii, ShiftJis, Euc, Ucs2, Utf8})
+        for (bool unicode : {true, false})
+            for (int trial = 0; trial < 2000; ++trial) {
+                std::string before(random() % 70 + 1, 0), after;
+                for (char& c : before)
+                    c = letter();
+                const bool inserted = random() % 2;
+                const uint32_t p = (random() % 2 ? random() : 16 * (random() % 4) + 13 + random() % 5) %
+                                   (before.size() + inserted);
+                after = before.substr(0, p) + letter() + before.substr(std::min<size_t>(p + !inserted, before.size()));
+                const std::vector<std::string> was = CellTexts(code, before, unicode);
+                const std::vector<std::string> is = CellTexts(code, after, unicode);
+                const RowSpan rows = RowsShowingEdit(code, ViewOf(after), p, inserted);
+                for (uint32_t q = 0; q < is.size(); ++q)
+                    if ((q >= was.size() || was[q] != is[q]) && (q / 16 < rows.first || q / 16 > rows.last))
+                        FAIL() << "code " << int(code) << ", insert " << inserted << " at " << p << ": cell " << q;
+            }
 }

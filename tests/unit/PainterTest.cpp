@@ -34,7 +34,7 @@ protected:
         ASSERT_NE(window, nullptr);
         view.window = window;
         view.document = &document;
-        view.CreateDisplayFont("FixedSys", 14, false, false);
+        view.CreateDisplayFont("FixedSys", 14, false, false, WindowDpi(view.window));
         displayMetrics.FitRows(300);
         for (ColoringRule& rule : coloringRules)
             rule = {NoColoringValue, 0};
@@ -200,12 +200,14 @@ protected:
                 text(m.hexLeft + 3 * m.charWidth * (p - first), y, color, hex(document.data[p], 2));
                 const int x = m.textLeft + m.charWidth * (p - first);
                 DecodedCell decoded = DecodeCell(charCode, bytes, p, skip, frame.procUnicode);
+                // Every character the system reads from the cell's text, in a cell of its own.
+                wchar_t units[3] = {decoded.unit};
+                int count = decoded.kind == DecodedCell::WideUnit ? 1 : 0;
                 if (decoded.kind == DecodedCell::AnsiText)
-                    text(x, y, displayColors[DataText], std::string(decoded.ansi, decoded.ansiLength));
-                else if (decoded.kind == DecodedCell::WideUnit) {
-                    SetTextColor(dc, displayColors[DataText]);
-                    TextOutW(dc, x, y, &decoded.unit, 1);
-                }
+                    count = MultiByteToWideChar(CP_ACP, 0, decoded.ansi, decoded.ansiLength, units, 3);
+                SetTextColor(dc, displayColors[DataText]);
+                for (int k = 0; k < count; ++k)
+                    TextOutW(dc, x + k * m.charWidth, y, &units[k], 1);
             }
         }
         view.ToggleCaretMark(dc, HexView::CurrentCaretMark);
@@ -215,6 +217,15 @@ protected:
 
     // Scrolls the view every way and compares each step with a full repaint.
     void ScrollEveryWay(const char* textAlignment);
+    // The display font, or one turned slightly so that each run climbs above its line.
+    void SetLeaning(bool leaning)
+    {
+        LOGFONTA description;
+        GetObjectA(view.font, sizeof description, &description);
+        description.lfEscapement = description.lfOrientation = leaning ? 8 : 0;
+        DeleteObject(view.font);
+        view.font = CreateFontIndirectA(&description);
+    }
 
     static Painter* current;
     FrameWindow frame;
@@ -316,11 +327,24 @@ std::string JapaneseRows()
            "UTF8  \xe6\x97\xa5\xe6\x9c\xac A\xe3\x81" + "\x82 \xcf\x80 tail \x82\xa0\x82";
 }
 
+// Every lead byte before 00, 20, 7F and itself, and last of all; before them
+// Shift-JIS pairs like that and EUC kana that are lead bytes, then pairs.
+std::string LeadBytesBeforeOddBytes()
+{
+    std::string bytes = std::string("\xFF\x81\x00\x81\x81\xF8\x00", 7) + std::string(9, 'A') +
+                        "\x8E\x81\xA4\xA2\x8E\x8E\xA4\xA2\x8E\xE0\xA4\xA2\x8E\xFC\xA4\xA2";
+    for (int lead = 0x81; lead <= 0xFC; ++lead)
+        if (IsDBCSLeadByteEx(932, static_cast<BYTE>(lead)))
+            for (char after : {'\x00', '\x20', '\x7F', static_cast<char>(lead)})
+                bytes += {static_cast<char>(lead), after};
+    return bytes + "\x81";
+}
+
 } // namespace
 
-// Each state is painted twice: by the painter, and cell by cell as the
-// reference. Then one digit is typed at the caret, and what Refresh repaints
-// of the rows must equal a full repaint.
+// Each state is painted twice, a page at a time: by the painter, and cell by
+// cell as the reference. Then one digit is typed at the caret, and what
+// Refresh repaints of the rows must equal a full repaint.
 TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
 {
     view.frame = &frame;
@@ -328,19 +352,26 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
     coloringRules[0] = {0x20, RGB(0, 0x80, 0x80)};
     coloringRules[1] = {0x82, RGB(0xC0, 0, 0xC0)};
     const struct {
+        std::string (*bytes)();
         CharCode code;
         BOOL unicode;
         uint32_t caret;
         BOOL insert;
+        bool leaning = false;
     } states[] = {
-        {Ascii, TRUE, 15, FALSE},    {ShiftJis, TRUE, 16, FALSE}, {ShiftJis, TRUE, 14, TRUE}, {Euc, TRUE, 25, FALSE},
-        {Ucs2, TRUE, 40, FALSE},     {Ucs2, FALSE, 34, FALSE},    {Utf8, TRUE, 64, FALSE},    {Utf8, FALSE, 66, FALSE},
+        {JapaneseRows, Ascii, TRUE, 15, FALSE},    {JapaneseRows, ShiftJis, TRUE, 16, FALSE},
+        {JapaneseRows, ShiftJis, TRUE, 14, TRUE},  {JapaneseRows, Euc, TRUE, 25, FALSE},
+        {JapaneseRows, Ucs2, TRUE, 40, FALSE},     {JapaneseRows, Ucs2, FALSE, 34, FALSE},
+        {JapaneseRows, Utf8, TRUE, 64, FALSE},     {JapaneseRows, Utf8, FALSE, 66, FALSE},
+        {JapaneseRows, Utf8, TRUE, 47, FALSE, true}, {LeadBytesBeforeOddBytes, ShiftJis, TRUE, 17, FALSE},
+        {LeadBytesBeforeOddBytes, ShiftJis, FALSE, 33, TRUE}, {LeadBytesBeforeOddBytes, Euc, TRUE, 16, FALSE},
     };
     for (const auto& state : states) {
-        const std::string bytes = JapaneseRows();
+        const std::string bytes = state.bytes();
         ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
         std::memcpy(document.data, bytes.data(), bytes.size());
         SetCharCode(state.code);
+        SetLeaning(state.leaning);
         frame.procUnicode = state.unicode;
         frame.insertMode = state.insert;
         view.marks.slots[0] = 3;
@@ -349,11 +380,17 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
         view.selectionEnd = 9;
         view.caret = state.caret;
         view.lowNibble = 0;
-        Repaint();
-        const std::vector<uint32_t> painted = Capture();
-        PaintCellByCell();
-        GdiFlush();
-        EXPECT_EQ(FirstDifference(painted, Capture()), "same") << "code " << int(state.code);
+        // A leaning run climbs with its length, a cell by itself does not.
+        for (view.topRow = 0; view.topRow * 16 < bytes.size() && !state.leaning;
+             view.topRow += displayMetrics.visibleRows) {
+            Repaint();
+            const std::vector<uint32_t> painted = Capture();
+            PaintCellByCell();
+            GdiFlush();
+            EXPECT_EQ(FirstDifference(painted, Capture()), "same")
+                << "code " << int(state.code) << ", top row " << view.topRow;
+        }
+        view.topRow = 0;
         Repaint();
         for (char digit : {'7', 'C'}) {
             view.Refresh(view.OnChar(digit));

@@ -49,5 +49,9 @@ TEST(StatusPanes, DesignedWidthsAreTheLeastAndWiderTextsPushTheFollowingPanes)
         {{262, 52, 60, 24, 40}, {274, 338, 410, 446, 498}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FittedPaneEdges(c[0], 12), c[1]);
+        EXPECT_EQ(FittedPaneEdges(c[0], 12, 96), c[1]);
+    // On denser screens the designed edges grow, each to the nearest pixel.
+    EXPECT_EQ(FittedPaneEdges(cases[0][0], 15, 120), (PaneEdges{263, 338, 413, 456, 513}));
+    EXPECT_EQ(FittedPaneEdges(cases[0][0], 18, 144), (PaneEdges{315, 405, 495, 548, 615}));
+    EXPECT_EQ(FittedPaneEdges({400, 40, 40, 20, 30}, 24, 192), (PaneEdges{424, 544, 664, 734, 824}));
 }
