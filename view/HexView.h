@@ -131,6 +131,7 @@ private:
     uint32_t shownTopRow = 0;
     uint32_t shownCaret = 0;
     uint8_t shownLowNibble = 0;
+    // Set while Refresh runs, so that the paint it causes leaves the command states and panes to it.
     bool refreshing = false;
 
     RefreshCode MoveCaret(uint32_t offset);
