@@ -16,3 +16,8 @@ void DisplayMetrics::FitRows(int clientHeight)
     int rows = clientHeight / lineHeight - 1;
     visibleRows = static_cast<uint16_t>(rows <= 1 ? 1 : rows);
 }
+
+int DisplayMetrics::RowContentRight() const
+{
+    return textLeft + charWidth * (bytesPerRow + 1) + lineHeight;
+}

@@ -16,6 +16,10 @@ struct DisplayMetrics {
     void MeasureFromAddressText(int width, int height);
     // Whole rows that fit below the header in a client area of this height.
     void FitRows(int clientHeight);
+    // Right of this edge every row shows only its background: it lies past the
+    // character column, a double-width character begun in its last cell, and
+    // a line height of room for ink leaning beyond that.
+    int RowContentRight() const;
 };
 
 extern DisplayMetrics displayMetrics;

@@ -168,18 +168,19 @@ RefreshCode HexView::OnVScroll(WPARAM wParam)
 
 RefreshCode HexView::OnMouseWheel(WPARAM wParam)
 {
-    // Only the direction counts: three rows per message.
-    const uint32_t step = 3;
-    if (static_cast<short>(HIWORD(wParam)) > 0) {
+    // Three rows for each whole notch the deltas add up to.
+    const int notches = wheel.Add(static_cast<short>(HIWORD(wParam)));
+    const uint32_t rows = 3u * static_cast<uint32_t>(notches < 0 ? -notches : notches);
+    if (notches > 0) {
         if (topRow == 0)
             return RedrawNothing;
-        topRow = topRow < step ? 0 : topRow - step;
+        topRow = topRow < rows ? 0 : topRow - rows;
         return RedrawRows;
     }
     uint32_t maxTop = MaxTopRow();
-    if (topRow >= maxTop)
+    if (notches == 0 || topRow >= maxTop)
         return RedrawNothing;
-    topRow = maxTop - topRow < step ? maxTop : topRow + step;
+    topRow = maxTop - topRow < rows ? maxTop : topRow + rows;
     return RedrawRows;
 }
 

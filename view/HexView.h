@@ -10,9 +10,11 @@
 #include "platform/ScreenDensity.h"
 #include "view/CharDecoder.h"
 #include "view/RefreshCode.h"
+#include "view/WheelSum.h"
 
 class FrameWindow;
 class Document;
+class GlyphRun;
 
 // The hex view: caret, selection, marks and scroll position over the document.
 // Every operation that changes what is shown returns a RefreshCode for Refresh.
@@ -122,9 +124,15 @@ public:
     void Refresh(RefreshCode code);
 
 private:
-    // Advances of the hexadecimal digits and of "+" in the display font, measured at each paint.
-    int digitAdvance[16] = {};
-    int plusAdvance = 0;
+    // Advances of the printable ASCII characters in the display font, measured at each paint.
+    int asciiAdvance['~' - ' ' + 1] = {};
+    WheelSum wheel;
+    // What the window shows since the last Refresh, which a scroll starts from.
+    uint32_t shownTopRow = 0;
+    uint32_t shownCaret = 0;
+    uint8_t shownLowNibble = 0;
+    // Set while Refresh runs, so that the paint it causes leaves the command states and panes to it.
+    bool refreshing = false;
 
     RefreshCode MoveCaret(uint32_t offset);
     RefreshCode StepCaret(uint32_t offset);
@@ -139,18 +147,22 @@ private:
     RefreshCode DragTo(int64_t hit);
 
     void ReplaceFont(const LOGFONTA& description, int screenDpi);
-    void MeasureDigitAdvances(HDC dc);
+    void MeasureAsciiAdvances(HDC dc);
+    int AdvanceOf(char c) const;
     void PaintHeader(HDC dc);
     void PaintRow(HDC dc, uint32_t i);
-    void PaintDigits(HDC dc, uint32_t first, uint32_t end, int y);
-    void PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y);
+    void PaintDigits(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& digits);
+    void PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& characters);
     void CarryDecoding(uint32_t i);
+    void InvertCaretMark(HDC dc, uint32_t offset, int nibble);
     void InvalidateRows(uint32_t firstRow, uint32_t lastRow);
     bool RefreshEditedRows(RefreshCode code);
     RefreshCode ScrollLineUp();
     RefreshCode ScrollLineDown();
     RefreshCode TrackThumb(int position);
-    void ScrollRows(int dy, int scrollTop, int invalidTop);
+    void ShowTopRow();
+    void MoveCaretMark();
+    RECT RowArea(int top) const;
     void InvalidateFrom(int top);
     void UpdateEditCommands();
 };

@@ -21,11 +21,24 @@ void FillBand(HDC dc, int left, int top, int right, int bottom, HBRUSH brush)
     FillRect(dc, &rect, brush);
 }
 
+} // namespace
+
 // Glyphs of one colour along a row, drawn by one call instead of one call a
 // cell. Each byte keeps the origin that drawing its cell by itself gave it;
 // the trail byte of a double-byte character adds its step to the lead byte's.
 class GlyphRun {
 public:
+    // advances: those of the printable ASCII characters in the font.
+    explicit GlyphRun(const int* advances) : advances(advances) {}
+    // Glyphs of another colour go into a call of their own.
+    void SetColor(HDC dc, COLORREF next, int y)
+    {
+        if (next == color)
+            return;
+        Draw(dc, y);
+        SetTextColor(dc, next);
+        color = next;
+    }
     void Add(int x, char byte)
     {
         text[length] = byte;
@@ -36,6 +49,13 @@ public:
     {
         if (length == 0)
             return;
+        char spaced[spacedCapacity];
+        int spacedLength = 0;
+        if (SpaceOut(spaced, spacedLength)) {
+            ExtTextOutA(dc, origin[0], y, 0, nullptr, spaced, spacedLength, nullptr);
+            length = 0;
+            return;
+        }
         int steps[capacity];
         for (int i = 0; i + 1 < length; ++i)
             steps[i] = origin[i + 1] - origin[i];
@@ -45,12 +65,38 @@ public:
     }
 
 private:
-    // The most one row needs: two header labels or two bytes of text per column.
+    // A step array doubles what a call costs the platform. A run of ASCII
+    // whose origins the font's own advances reach, with spaces in the gaps,
+    // needs none: false when the run is not such a run.
+    bool SpaceOut(char* spaced, int& spacedLength) const
+    {
+        const int space = advances[0];
+        for (int i = 0; i < length; ++i) {
+            const unsigned char byte = static_cast<unsigned char>(text[i]);
+            if (byte < ' ' || byte > '~')
+                return false;
+            const int gap = i + 1 < length ? origin[i + 1] - origin[i] - advances[byte - ' '] : 0;
+            const int spaces = space > 0 && gap > 0 ? gap / space : 0;
+            if (gap != spaces * space || spacedLength + 1 + spaces > spacedCapacity)
+                return false;
+            spaced[spacedLength++] = text[i];
+            for (int k = 0; k < spaces; ++k)
+                spaced[spacedLength++] = ' ';
+        }
+        return true;
+    }
+
+    const int* advances;
+    COLORREF color = CLR_INVALID;
+    // The most one row needs: two digits and two bytes of text per column.
     static const int capacity = 4 * 16;
+    static const int spacedCapacity = 2 * capacity;
     char text[capacity];
     int origin[capacity];
     int length = 0;
 };
+
+namespace {
 
 // The code page ExtTextOutA reads the display font's text in.
 UINT TextCodePage(HDC dc)
@@ -92,7 +138,7 @@ void HexView::Paint()
         brushes[i] = CreateSolidBrush(displayColors[AddressBack + 2 * i]);
     HGDIOBJ oldBrush = SelectObject(dc, brushes[0]);
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
-    MeasureDigitAdvances(dc);
+    MeasureAsciiAdvances(dc);
 
     const DisplayMetrics& m = displayMetrics;
     if (ps.rcPaint.top < m.headerHeight)
@@ -106,8 +152,10 @@ void HexView::Paint()
     for (uint32_t i = 0; i <= m.visibleRows; ++i) {
         const int y = m.headerHeight + static_cast<int>(i) * m.lineHeight;
         // A row below the update region is drawn as well: a glyph taller than
-        // the line reaches up into the row above it.
-        if (y + m.lineHeight > ps.rcPaint.top && y - m.lineHeight < ps.rcPaint.bottom)
+        // the line reaches up into the row above it. The region itself is
+        // asked, not its bounds: a scroll leaves bands apart at top and bottom.
+        const RECT reach = {0, y - m.lineHeight, ScaledToDpi(paintedWidth, dpi), y + m.lineHeight};
+        if (RectVisible(dc, &reach))
             PaintRow(dc, i);
         else
             CarryDecoding(i);
@@ -125,15 +173,19 @@ void HexView::Paint()
 }
 
 // The second digit of a pair or label stands where the first one's advance
-// puts it, which a proportional font makes differ from the cell width.
-void HexView::MeasureDigitAdvances(HDC dc)
+// puts it, which a proportional font makes differ from the cell width. Runs
+// of ASCII use the advances to do without a step array.
+void HexView::MeasureAsciiAdvances(HDC dc)
 {
-    const int cellWidth = displayMetrics.charWidth;
-    INT widths['F' - '+' + 1];
-    bool measured = GetCharWidth32A(dc, '+', 'F', widths) != 0;
-    plusAdvance = measured ? widths[0] : cellWidth;
-    for (int digit = 0; digit < 16; ++digit)
-        digitAdvance[digit] = measured ? widths[hexDigits[digit] - '+'] : cellWidth;
+    if (GetCharWidth32A(dc, ' ', '~', asciiAdvance))
+        return;
+    for (int& advance : asciiAdvance)
+        advance = displayMetrics.charWidth;
+}
+
+int HexView::AdvanceOf(char c) const
+{
+    return asciiAdvance[c - ' '];
 }
 
 void HexView::PaintHeader(HDC dc)
@@ -143,11 +195,11 @@ void HexView::PaintHeader(HDC dc)
     SetTextColor(dc, displayColors[AddressText]);
     RECT addressCell = {0, 0, m.hexLeft - m.charWidth, m.headerHeight};
     DrawTextA(dc, "ADDRESS", 7, &addressCell, DT_CENTER);
-    GlyphRun labels;
+    GlyphRun labels(asciiAdvance);
     for (int j = 0; j < m.bytesPerRow; ++j) {
         const int x = m.hexLeft + 3 * m.charWidth * j;
         labels.Add(x, '+');
-        labels.Add(x + plusAdvance, hexDigits[j % 16]);
+        labels.Add(x + AdvanceOf('+'), hexDigits[j % 16]);
     }
     for (int j = 0; j < m.bytesPerRow; ++j)
         labels.Add(m.textLeft + m.charWidth * j, hexDigits[j % 16]);
@@ -169,7 +221,7 @@ void HexView::PaintRow(HDC dc, uint32_t i)
     for (int k = 0; k < 8; ++k) {
         const unsigned digit = first >> (28 - 4 * k) & 0x0F;
         address[k] = hexDigits[digit];
-        width += digitAdvance[digit];
+        width += AdvanceOf(hexDigits[digit]);
     }
     RECT addressCell = {0, y, addressRight, bottom};
     SetTextColor(dc, displayColors[AddressText]);
@@ -186,19 +238,19 @@ void HexView::PaintRow(HDC dc, uint32_t i)
         FillBand(dc, m.hexLeft + 3 * m.charWidth * from, y, m.hexLeft + 3 * m.charWidth * to, bottom, brushes[2]);
     }
     const uint32_t end = rowEnd < document->size ? rowEnd : (first < document->size ? document->size : first);
-    PaintDigits(dc, first, end, y);
-    PaintCharacters(dc, first, end, y);
+    GlyphRun run(asciiAdvance);
+    PaintDigits(dc, first, end, y, run);
+    PaintCharacters(dc, first, end, y, run);
+    run.Draw(dc, y);
 }
 
 // The digit pairs of the bytes first .. end - 1, one call for each run of
 // bytes that share a colour.
-void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y)
+void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& digits)
 {
     const DisplayMetrics& m = displayMetrics;
     const uint32_t s = SelectionStart();
     const uint32_t e = SelectionStop();
-    GlyphRun digits;
-    COLORREF runColor = CLR_INVALID;
     for (uint32_t p = first; p < end; ++p) {
         const unsigned char byte = document->data[p];
         COLORREF color = (s <= p && p < e) ? displayColors[SelectedText] : displayColors[DataText];
@@ -206,28 +258,23 @@ void HexView::PaintDigits(HDC dc, uint32_t first, uint32_t end, int y)
             color = displayColors[MarkText];
         else
             FindColoringColor(byte, color);
-        if (color != runColor) {
-            digits.Draw(dc, y);
-            SetTextColor(dc, color);
-            runColor = color;
-        }
+        digits.SetColor(dc, color, y);
         const int x = m.hexLeft + 3 * m.charWidth * static_cast<int>(p - first);
         digits.Add(x, hexDigits[byte >> 4]);
-        digits.Add(x + digitAdvance[byte >> 4], hexDigits[byte & 0x0F]);
+        digits.Add(x + AdvanceOf(hexDigits[byte >> 4]), hexDigits[byte & 0x0F]);
     }
-    digits.Draw(dc, y);
 }
 
-// The character column of the bytes first .. end - 1: ANSI text in one call,
-// a UTF-16 unit or text the system reads otherwise than the decoder by itself.
-void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y)
+// The character column of the bytes first .. end - 1: ANSI text in one call
+// with the digits before it that share its colour, a UTF-16 unit or text
+// the system reads otherwise than the decoder by itself.
+void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y, GlyphRun& characters)
 {
     const DisplayMetrics& m = displayMetrics;
-    SetTextColor(dc, displayColors[DataText]);
+    characters.SetColor(dc, displayColors[DataText], y);
     ByteView bytes = {document->data, document->size};
     const bool unicode = frame && frame->procUnicode;
     const UINT codePage = TextCodePage(dc);
-    GlyphRun characters;
     for (uint32_t p = first; p < end; ++p) {
         const int x = m.textLeft + m.charWidth * static_cast<int>(p - first);
         DecodedCell cell = DecodeCell(charCode, bytes, p, skipNextCell, unicode);
@@ -242,7 +289,6 @@ void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y)
             TextOutW(dc, x, y, &cell.unit, 1);
         }
     }
-    characters.Draw(dc, y);
 }
 
 // A row left out of the paint still passes a two-byte character on to the next.
@@ -257,9 +303,15 @@ void HexView::CarryDecoding(uint32_t i)
 }
 void HexView::ToggleCaretMark(HDC dc, CaretMark which)
 {
+    if (which == CurrentCaretMark)
+        InvertCaretMark(dc, caret, lowNibble);
+    else
+        InvertCaretMark(dc, previousCaret, previousLowNibble);
+}
+
+void HexView::InvertCaretMark(HDC dc, uint32_t offset, int nibble)
+{
     const DisplayMetrics& m = displayMetrics;
-    uint32_t offset = which == CurrentCaretMark ? caret : previousCaret;
-    int nibble = which == CurrentCaretMark ? lowNibble : previousLowNibble;
     uint32_t row = offset / m.bytesPerRow;
     if (row < topRow)
         return;

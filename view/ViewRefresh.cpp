@@ -1,5 +1,6 @@
 // Turning RefreshCodes into invalidation and scrolling of the view window.
 #include <algorithm>
+#include <cstring>
 
 #include "app/FrameWindow.h"
 #include "document/Document.h"
@@ -16,7 +17,22 @@ void HexView::MeasureRows()
     displayMetrics.FitRows(client.bottom);
 }
 
-// Setting the scroll bar draws it, so an unchanged one is left alone.
+namespace {
+
+// What the vertical scroll bar shows: where it is, its thumb and its states.
+SCROLLBARINFO ScrollBarPicture(HWND window)
+{
+    SCROLLBARINFO picture = {};
+    picture.cbSize = sizeof picture;
+    GetScrollBarInfo(window, OBJID_VSCROLL, &picture);
+    return picture;
+}
+
+} // namespace
+
+// Drawing the scroll bar costs more than scrolling the rows, and in a large
+// file its thumb moves by a pixel only every few thousand rows. So the values
+// are set without drawing, and the bar is drawn only when what it shows changed.
 void HexView::UpdateScrollBar()
 {
     ScrollBarState state = ComputeScrollBar(FullRows(), topRow, displayMetrics.visibleRows);
@@ -30,7 +46,14 @@ void HexView::UpdateScrollBar()
     info.nMax = state.nMax;
     info.nPage = state.nPage;
     info.nPos = state.nPos;
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    const SCROLLBARINFO before = ScrollBarPicture(window);
+    SetScrollInfo(window, SB_VERT, &info, FALSE);
+    const SCROLLBARINFO after = ScrollBarPicture(window);
+    if (std::memcmp(&before, &after, sizeof after) == 0)
+        return;
+    RECT bar = after.rcScrollBar;
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&bar), 2);
+    RedrawWindow(window, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
 }
 
 void HexView::InvalidateFrom(int top)
@@ -85,47 +108,81 @@ bool HexView::RefreshEditedRows(RefreshCode code)
     return true;
 }
 
-// Moves the pixels of the rows by one line and repaints the band that came into view.
-void HexView::ScrollRows(int dy, int scrollTop, int invalidTop)
+// The rows' part of the client area from top down: every row right of its
+// content shows only the background, which no scroll changes.
+RECT HexView::RowArea(int top) const
 {
-    const int lineHeight = displayMetrics.lineHeight;
-    RECT client;
-    GetClientRect(window, &client);
-    RECT rows = client;
-    rows.top = lineHeight;
-    RECT scroll = client;
-    scroll.top = scrollTop;
-    if (dy > 0)
-        scroll.bottom -= lineHeight;
-    ScrollWindowEx(window, 0, dy, &scroll, &rows, nullptr, nullptr, 0);
-    RECT band = client;
-    band.top = invalidTop;
-    if (dy > 0)
-        band.bottom = 3 * lineHeight;
-    InvalidateRect(window, &band, FALSE);
+    RECT area;
+    GetClientRect(window, &area);
+    area.top = top;
+    area.right = std::min<LONG>(area.right, displayMetrics.RowContentRight());
+    return area;
+}
+
+// Brings the rows from the top row shown to topRow. The pixels of the rows
+// that stay move, and only the rows that come in are painted. A glyph taller
+// than the line reaches up into the row above it, so the header is painted
+// again, and so is the partly visible row at the bottom: moved up, its ink from
+// the row below is missing; moved down, it would keep ink of a row below it
+// that a full repaint does not paint.
+void HexView::ShowTopRow()
+{
+    const DisplayMetrics& m = displayMetrics;
+    const int64_t moved = int64_t{topRow} - int64_t{shownTopRow};
+    const uint64_t rows = moved < 0 ? -moved : moved;
+    if (rows == 0) {
+        MoveCaretMark();
+        return;
+    }
+    if (rows >= m.visibleRows) {
+        RECT headerAndRows = RowArea(0);
+        InvalidateRect(window, &headerAndRows, FALSE);
+    } else {
+        RECT header = RowArea(0);
+        header.bottom = m.headerHeight;
+        InvalidateRect(window, &header, FALSE);
+        const int shift = static_cast<int>(rows) * m.lineHeight;
+        RECT area = RowArea(m.headerHeight);
+        // The area the pixels leave is invalidated, and so is any part whose
+        // pixels could not be read because a window covers them.
+        ScrollWindowEx(window, 0, moved > 0 ? -shift : shift, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+        const int partRow = m.visibleRows - (moved > 0 ? static_cast<int>(rows) : 0);
+        RECT partlyVisible = RowArea(m.headerHeight + partRow * m.lineHeight);
+        InvalidateRect(window, &partlyVisible, FALSE);
+        MoveCaretMark();
+    }
     UpdateWindow(window);
+}
+
+// The caret mark moved with the pixels of its row. Where the caret or its
+// digit changed, inverting the old mark again takes it away; a mark in a row
+// about to be painted is painted over.
+void HexView::MoveCaretMark()
+{
+    if (shownCaret == caret && shownLowNibble == lowNibble)
+        return;
+    HDC dc = GetDC(window);
+    InvertCaretMark(dc, shownCaret, shownLowNibble);
+    ToggleCaretMark(dc, CurrentCaretMark);
+    ReleaseDC(window, dc);
 }
 
 void HexView::Refresh(RefreshCode code)
 {
-    if (!window)
+    // The paint that a refresh causes leaves the command states and the panes
+    // to that refresh, which sets them once, after everything is drawn.
+    if (!window || refreshing)
         return;
-    const int lineHeight = displayMetrics.lineHeight;
+    refreshing = true;
     switch (code) {
     case RedrawAll:
         InvalidateFrom(0);
         UpdateScrollBar();
         break;
     case ScrolledTowardStart:
-        ScrollRows(lineHeight, lineHeight, lineHeight);
-        UpdateScrollBar();
-        break;
     case ScrolledTowardEnd:
-        ScrollRows(-lineHeight, 2 * lineHeight, (displayMetrics.visibleRows - 1) * lineHeight);
-        UpdateScrollBar();
-        break;
     case RedrawRows:
-        InvalidateFrom(lineHeight);
+        ShowTopRow();
         UpdateScrollBar();
         break;
     case RedrawEditedByte:
@@ -145,6 +202,10 @@ void HexView::Refresh(RefreshCode code)
     default:
         break;
     }
+    refreshing = false;
+    shownTopRow = topRow;
+    shownCaret = caret;
+    shownLowNibble = lowNibble;
     if (!frame)
         return;
     UpdateEditCommands();

@@ -3,6 +3,7 @@
 
 void BenchmarkRepaint();
 void BenchmarkTyping();
+void BenchmarkScrolling();
 void BenchmarkLoadAndSave();
 void BenchmarkEditing();
 void BenchmarkClipboard();

@@ -1,14 +1,18 @@
 // A minimal program that repaints a full screen of rows before it takes the
 // next key: the platform's cost of what the editor does for a key. Its
 // child window 2001 shows and hides on each WM_COMMAND, so that whoever posts
-// the keys can tell when it has handled them all.
+// the keys can tell when it has handled them all. A height in pixels on the
+// command line makes it paint the rows that fill a view of that height, as
+// the editor's header, whole rows and partly visible row do; 25 rows without.
 #include <windows.h>
+
+#include <cstdlib>
 
 #include "tests/benchmark/MinimalPainter.h"
 
 namespace {
 
-const int rows = 25;
+int viewHeight = 0;
 HFONT font = nullptr;
 HWND marker = nullptr;
 
@@ -28,7 +32,7 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         HGDIOBJ previous = SelectObject(dc, font);
         TEXTMETRICA metrics;
         GetTextMetricsA(dc, &metrics);
-        PaintMinimalRows(dc, rows, metrics.tmHeight);
+        PaintMinimalRows(dc, viewHeight > 0 ? viewHeight / metrics.tmHeight + 1 : 25, metrics.tmHeight);
         SelectObject(dc, previous);
         EndPaint(hwnd, &ps);
         return 0;
@@ -43,8 +47,9 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
+    viewHeight = std::atoi(commandLine);
     WNDCLASSA wc = {};
     wc.lpfnWndProc = Procedure;
     wc.hInstance = instance;

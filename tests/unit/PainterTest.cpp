@@ -22,6 +22,8 @@ protected:
     {
         current = this;
         WNDCLASSA wc = {};
+        // A DC of its own keeps what a test sets on it from paint to paint.
+        wc.style = CS_OWNDC;
         wc.lpfnWndProc = Procedure;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "PainterTestWindow";
@@ -58,10 +60,10 @@ protected:
         ASSERT_TRUE(document.Resize(size));
         std::memset(document.data, byte, size);
     }
+    // Everything again, the scroll bar included.
     void Repaint()
     {
-        InvalidateRect(window, nullptr, FALSE);
-        UpdateWindow(window);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
         GdiFlush();
     }
     COLORREF Pixel(int x, int y) const
@@ -102,12 +104,19 @@ protected:
         return Pixel(m.hexLeft + m.charWidth * (3 * j + nibble) + 1, m.headerHeight + i * m.lineHeight + 1);
     }
 
-    // The client area's pixels, read in one piece.
+    // The window's size, its scroll bar included.
+    RECT WindowArea() const
+    {
+        RECT area;
+        GetWindowRect(window, &area);
+        OffsetRect(&area, -area.left, -area.top);
+        return area;
+    }
+    // The window's pixels, read in one piece.
     std::vector<uint32_t> Capture() const
     {
-        RECT client;
-        GetClientRect(window, &client);
-        HDC dc = GetDC(window);
+        const RECT client = WindowArea();
+        HDC dc = GetWindowDC(window);
         HDC memory = CreateCompatibleDC(dc);
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -127,8 +136,7 @@ protected:
     // Where two captures first differ, as "x,y", or "same".
     std::string FirstDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) const
     {
-        RECT client;
-        GetClientRect(window, &client);
+        const RECT client = WindowArea();
         for (size_t i = 0; i < a.size() && i < b.size(); ++i)
             if (a[i] != b[i])
                 return std::to_string(i % client.right) + "," + std::to_string(i / client.right);
@@ -207,6 +215,8 @@ protected:
         ReleaseDC(window, dc);
     }
 
+    // Scrolls the view every way and compares each step with a full repaint.
+    void ScrollEveryWay(const char* textAlignment);
     // The display font, or one turned slightly so that each run climbs above its line.
     void SetLeaning(bool leaning)
     {
@@ -389,6 +399,78 @@ TEST_F(Painter, RunsOfCellsDrawWhatSeparateCellsDraw)
             Repaint();
             EXPECT_EQ(FirstDifference(refreshed, Capture()), "same")
                 << "code " << int(state.code) << ", caret " << state.caret << ", digit " << digit;
+        }
+    }
+    SetCharCode(Ascii);
+}
+
+// Every way the view scrolls, one after the other in every character code,
+// from a view with a selection, marks and a half-typed byte: what Refresh
+// leaves on screen, scroll bar included, must equal a full repaint of the same
+// top row. Then again with text set on its baseline, so that every glyph
+// reaches up into the row above, as a glyph taller than the line does.
+TEST_F(Painter, ScrollsDrawWhatAFullRepaintDraws)
+{
+    view.frame = &frame;
+    std::string bytes;
+    for (int i = 0; i < 16; ++i)
+        bytes += JapaneseRows();
+    ASSERT_TRUE(document.Resize(static_cast<uint32_t>(bytes.size())));
+    std::memcpy(document.data, bytes.data(), bytes.size());
+    ScrollEveryWay("top");
+    SetTextAlign(GetDC(window), TA_BASELINE);
+    ScrollEveryWay("baseline");
+}
+
+void Painter::ScrollEveryWay(const char* textAlignment)
+{
+    const uint32_t rows = displayMetrics.visibleRows;
+    const uint32_t end = view.MaxTopRow();
+    ASSERT_GT(end, 2 * rows);
+    const WPARAM small = MAKEWPARAM(0, static_cast<WORD>(-40));
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        RefreshCode expected;
+    } steps[] = {
+        {"PageDown to the end, ending the typed byte", WM_KEYDOWN, VK_NEXT, RedrawRows},
+        {"wheel up", WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), RedrawRows},
+        {"small wheel delta", WM_MOUSEWHEEL, small, RedrawNothing},
+        {"small wheel delta", WM_MOUSEWHEEL, small, RedrawNothing},
+        {"small wheel deltas making a notch", WM_MOUSEWHEEL, small, RedrawRows},
+        {"arrow up", WM_VSCROLL, SB_LINEUP, ScrolledTowardStart},
+        {"arrow down", WM_VSCROLL, SB_LINEDOWN, ScrolledTowardEnd},
+        {"page area up", WM_VSCROLL, SB_PAGEUP, RedrawRows},
+        {"thumb by a few rows", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, end - rows + 4), RedrawRows},
+        {"page area down to the end", WM_VSCROLL, SB_PAGEDOWN, RedrawRows},
+        {"PageUp", WM_KEYDOWN, VK_PRIOR, RedrawRows},
+        {"thumb to the caret on the first row", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, end), RedrawRows},
+        {"Up at the top edge", WM_KEYDOWN, VK_UP, ScrolledTowardStart},
+        {"thumb to the caret on the last whole row", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, end - rows), RedrawRows},
+        {"Down at the bottom edge", WM_KEYDOWN, VK_DOWN, ScrolledTowardEnd},
+        {"thumb to the top", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), RedrawRows},
+    };
+    for (CharCode code : {Ascii, ShiftJis, Euc, Ucs2, Utf8}) {
+        SetCharCode(code);
+        view.marks.slots[0] = end * 16 + 2;
+        view.marks.slots[1] = end * 16 + 40;
+        view.selectionAnchor = end * 16 - 20;
+        view.selectionEnd = end * 16 + 9;
+        view.topRow = end - 5;
+        view.caret = end * 16 + 3;
+        view.lowNibble = 1;
+        view.Refresh(RedrawAll);
+        for (const auto& step : steps) {
+            const RefreshCode refresh = step.message == WM_KEYDOWN      ? view.OnKeyDown(step.wParam, 1)
+                                        : step.message == WM_MOUSEWHEEL ? view.OnMouseWheel(step.wParam)
+                                                                        : view.OnVScroll(step.wParam);
+            EXPECT_EQ(refresh, step.expected) << step.name;
+            view.Refresh(refresh);
+            const std::vector<uint32_t> refreshed = Capture();
+            Repaint();
+            EXPECT_EQ(FirstDifference(refreshed, Capture()), "same")
+                << "code " << int(code) << ", text on its " << textAlignment << ", " << step.name;
         }
     }
     SetCharCode(Ascii);
