@@ -8,6 +8,7 @@
 #include <fstream>
 #include <map>
 
+#include "app/ToolbarPictures.h"
 #include "tests/e2e/Editor.h"
 
 using e2e::Editor;
@@ -30,10 +31,13 @@ private:
     const COLORREF original;
 };
 
+const ToolbarPictures pictures = ToolbarPicturesFor(SystemDpi());
+
 // The toolbar pictures as their source draws them, one character per pixel.
 std::vector<std::string> ToolbarSourceRows()
 {
-    std::ifstream in("Z:" ZORIX_SOURCE_DIR "/resources/toolbar.xpm");
+    std::ifstream in("Z:" ZORIX_SOURCE_DIR "/resources/toolbar" +
+                     (pictures.width == 16 ? "" : std::to_string(pictures.width)) + ".xpm");
     std::vector<std::string> quoted;
     for (std::string line; std::getline(in, line);)
         if (line.size() > 1 && line[0] == '"')
@@ -42,8 +46,8 @@ std::vector<std::string> ToolbarSourceRows()
     return quoted.size() > 15 ? std::vector<std::string>(quoted.begin() + 15, quoted.end()) : quoted;
 }
 
-// Where the toolbar draws the picture of a button: centred in it, in the
-// coordinates of a picture of the toolbar window.
+// Where the toolbar draws the picture of a button: centred across it, half the
+// padding below its top, in the coordinates of a picture of the toolbar window.
 RECT PictureCell(const e2e::Process& process, HWND toolBar, int index)
 {
     e2e::RemoteBuffer remote(process, sizeof(RECT));
@@ -54,9 +58,9 @@ RECT PictureCell(const e2e::Process& process, HWND toolBar, int index)
     ClientToScreen(toolBar, &client);
     RECT window;
     GetWindowRect(toolBar, &window);
-    const int left = client.x - window.left + (button.left + button.right - 16) / 2;
-    const int top = client.y - window.top + (button.top + button.bottom - 15) / 2;
-    return {left, top, left + 16, top + 15};
+    const int left = client.x - window.left + (button.left + button.right - pictures.width) / 2;
+    const int top = client.y - window.top + button.top + HIWORD(SendMessageA(toolBar, TB_GETPADDING, 0, 0)) / 2;
+    return {left, top, left + pictures.width, top + pictures.height};
 }
 
 TBBUTTON Button(const e2e::Process& process, HWND toolBar, int index)
@@ -80,12 +84,12 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
     Editor editor;
     editor.StayOnTop();
     const std::vector<std::string> source = ToolbarSourceRows();
-    ASSERT_EQ(source.size(), 15u);
+    ASSERT_EQ(source.size(), static_cast<size_t>(pictures.height));
     const e2e::Picture bar = e2e::SettledPicture(editor.toolBar);
-    bar.Save("toolbar");
+    bar.Save("toolbar-" + std::to_string(SystemDpi()));
     const int buttons = static_cast<int>(SendMessageA(editor.toolBar, TB_BUTTONCOUNT, 0, 0));
     const RECT lastCell = PictureCell(*editor.process, editor.toolBar, buttons - 1);
-    const COLORREF barFace = bar.At(lastCell.right + 16, lastCell.top);
+    const COLORREF barFace = bar.At(lastCell.right + pictures.width, lastCell.top);
     ASSERT_EQ(barFace, GetSysColor(COLOR_BTNFACE));
     const COLORREF outline = GetSysColor(COLOR_BTNTEXT);
     int disabled = 0;
@@ -100,7 +104,7 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
             for (int x = cell.left - 1; x <= cell.right; ++x) {
                 const COLORREF pixel = bar.At(x, y);
                 const bool inside = x >= cell.left && x < cell.right && y >= cell.top && y < cell.bottom;
-                const char drawn = inside ? source[y - cell.top][button.iBitmap * 16 + x - cell.left] : '.';
+                const char drawn = inside ? source[y - cell.top][button.iBitmap * pictures.width + x - cell.left] : '.';
                 counts[pixel] += inside;
                 if (drawn == '.' || drawn == 's')
                     mismatches += pixel != barFace;
@@ -116,7 +120,7 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
                              return a.second < b.second;
                          })->second;
         EXPECT_GE(counts.size(), 2u) << "disabled picture " << button.iBitmap;
-        EXPECT_LE(most * 10, 16 * 15 * 9) << "disabled picture " << button.iBitmap;
+        EXPECT_LE(most * 10, pictures.width * pictures.height * 9) << "disabled picture " << button.iBitmap;
     }
     // Save, Cut, Copy and Undo at least: nothing is edited or selected yet.
     EXPECT_GE(disabled, 4);
