@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Reads the version information and the manifest of the built programs the
+"""Reads the headers, the version information and the manifest of the programs the
 way Windows does, with a PE reader that shares nothing with the build.
 Usage: ProgramResourcesTest.py <program> <file description> [<program> <file description>]..."""
 import os
@@ -13,6 +13,7 @@ ASM = "{urn:schemas-microsoft-com:asm.v1}"
 ASM3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
 WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+WINDOWS_SETTINGS_2016 = "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}"
 VISTA_TO_11 = {
     "{e2011457-1546-43c5-a5fe-008deee3d3f0}",  # Vista
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  # 7
@@ -81,13 +82,17 @@ def check_manifest(pe, name):
     systems = {e.get("Id") for e in root.iter(f"{COMPATIBILITY}supportedOS")}
     expect(systems == VISTA_TO_11, f"{name}: supported systems {sorted(systems)}")
     dpi = [e.text for e in root.iter(f"{WINDOWS_SETTINGS}dpiAware")]
-    expect(dpi == ["false"], f"{name}: dpiAware {dpi}")
+    expect(dpi == ["true"], f"{name}: dpiAware {dpi}")
+    awareness = ["".join(e.text.split()).lower() for e in root.iter(f"{WINDOWS_SETTINGS_2016}dpiAwareness")]
+    expect(awareness == ["permonitorv2,system"], f"{name}: dpiAwareness {awareness}")
 
 
 arguments = sys.argv[1:]
 for path, description in zip(arguments[::2], arguments[1::2]):
     name = os.path.basename(path)
     pe = pefile.PE(path)
+    header = (pe.FILE_HEADER.Machine, pe.FILE_HEADER.IMAGE_FILE_LARGE_ADDRESS_AWARE, pe.OPTIONAL_HEADER.Subsystem)
+    expect(header == (0x14C, True, 2), f"{name}: machine, large addresses, subsystem {header}, not i386, True, GUI (2)")
     check_version(pe, name, description)
     check_manifest(pe, name)
 for failure in failures:
