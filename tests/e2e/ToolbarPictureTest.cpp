@@ -46,8 +46,8 @@ std::vector<std::string> ToolbarSourceRows()
     return quoted.size() > 15 ? std::vector<std::string>(quoted.begin() + 15, quoted.end()) : quoted;
 }
 
-// Where the toolbar draws the picture of a button: centred across it, half the
-// padding below its top, in the coordinates of a picture of the toolbar window.
+// Where the toolbar draws a button's picture, centred across and half the padding down, in the
+// coordinates of a picture of the toolbar window.
 RECT PictureCell(const e2e::Process& process, HWND toolBar, int index)
 {
     e2e::RemoteBuffer remote(process, sizeof(RECT));
@@ -89,7 +89,7 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
     bar.Save("toolbar-" + std::to_string(SystemDpi()));
     const int buttons = static_cast<int>(SendMessageA(editor.toolBar, TB_BUTTONCOUNT, 0, 0));
     const RECT lastCell = PictureCell(*editor.process, editor.toolBar, buttons - 1);
-    const COLORREF barFace = bar.At(lastCell.right + pictures.width, lastCell.top);
+    const COLORREF barFace = bar.At(lastCell.right + 16, lastCell.top);
     ASSERT_EQ(barFace, GetSysColor(COLOR_BTNFACE));
     const COLORREF outline = GetSysColor(COLOR_BTNTEXT);
     int disabled = 0;

@@ -92,7 +92,7 @@ for path, description in zip(arguments[::2], arguments[1::2]):
     name = os.path.basename(path)
     pe = pefile.PE(path)
     header = (pe.FILE_HEADER.Machine, pe.FILE_HEADER.IMAGE_FILE_LARGE_ADDRESS_AWARE, pe.OPTIONAL_HEADER.Subsystem)
-    expect(header == (0x14C, True, 2), f"{name}: machine, large addresses, subsystem {header}, not i386, True, GUI (2)")
+    expect(header == (0x14C, True, 2), f"{name}: machine, large addresses, subsystem {header}, not i386 (332), True, GUI (2)")
     check_version(pe, name, description)
     check_manifest(pe, name)
 for failure in failures:
