@@ -189,8 +189,8 @@ TEST(Files, SaveThatCannotWriteSaysSo)
     EXPECT_EQ(message.rfind("ファイルを保存できませんでした。\r\n", 0), 0u) << message;
 }
 
-// Save does not overwrite another program's changes unasked; this program's
-// own saves and a file deleted meanwhile ask nothing.
+// Save asks before overwriting another program's changes; after its own saves, or with the file
+// deleted, it asks nothing.
 TEST(Files, SaveAsksBeforeOverwritingAnotherProgramsChanges)
 {
     const char question[] = "ファイルは他のプログラムによって変更されています。上書きしますか？";
@@ -286,12 +286,12 @@ TEST(Files, FullDiskLeavesTheFileAsItWas)
         unsigned long roomLeft = 0;
         bool savedWithinReach = false, readOnly = false, deleting = false; // read-only: Yes answered; Delete pressed
     } cases[] = {
-        {"insert at the head of a read-only file", "[Settings]\r\nInsert=1\r\nReadOnly=0\r\nBackUp=0\r\n", false,
-         "ファイルを保存できませんでした。\r\n", nullptr, 0, false, true},
+        {"insert at the head", "[Settings]\r\nInsert=1\r\nReadOnly=0\r\nBackUp=0\r\n", false,
+         "ファイルを保存できませんでした。\r\n"},
         {"overwrite past the end", e2e::editableSettings, true, "ファイルを保存できませんでした。\r\n"},
         {"no room for the backup", "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n", false,
          "バックアップファイルを作成できませんでした。\r\n", nullptr, 0, true},
-        {"shrinking", e2e::editableSettings, false, partly, nullptr, 0, false, false, true},
+        {"shrinking a read-only file", e2e::editableSettings, false, partly, nullptr, 0, false, true, true},
         {"same size, backed up", "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n", false, partly, nullptr, 65536},
         {"a new name", e2e::editableSettings, false, "ファイルを保存できませんでした。\r\n", "new.bin", 0, true},
     };
