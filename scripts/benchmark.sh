@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmark under Wine: repaint times of huge files beside a
 # small one and of a full screen beside a minimal program, typing into the
-# editor beside a minimal program's repaint and a memmove, scrolling the editor
-# beside the same repaint at its default size and maximised, load and save
-# times beside plain reads and writes, clipboard copy and paste, find and byte sum
+# editor beside a minimal program's repaint and a memmove, load and save times
+# beside plain reads and writes, clipboard copy and paste, find and byte sum
 # beside plain loops and Python's bytes.find, and a file comparison beside the
-# host's cmp -l. Names of groups (repaint, typing, scrolling, files, editing,
-# clipboard, search, compare) as arguments run only those.
+# host's cmp -l; then scrolling the editor beside the minimal program's repaint,
+# at the default size and maximised. Names of groups as arguments run only those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # A screen as large as a common monitor's, for the full-screen repaint.

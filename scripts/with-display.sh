@@ -31,4 +31,10 @@ wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 # that test's output pipe and hold ctest until the server ends.
 # Its size is the prefix's own unless ZORIX_DESKTOP gives one.
 (wine explorer "/desktop=Default${ZORIX_DESKTOP:+,$ZORIX_DESKTOP}" </dev/null >/dev/null 2>&1 &)
+# A program started before the desktop is up would make it itself, at the
+# prefix's size rather than the one asked for.
+for _ in $(seq 100); do
+  xwininfo -root -tree 2>/dev/null | grep -q "Wine desktop" && break
+  sleep 0.1
+done
 "$@"

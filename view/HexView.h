@@ -126,6 +126,8 @@ public:
 private:
     // Advances of the printable ASCII characters in the display font, measured at each paint.
     int asciiAdvance['~' - ' ' + 1] = {};
+    // The code page the display font reads ANSI text in, asked at each paint.
+    UINT textCodePage = CP_ACP;
     WheelSum wheel;
     // What the window shows since the last Refresh, which a scroll starts from.
     uint32_t shownTopRow = 0;

@@ -139,6 +139,7 @@ void HexView::Paint()
     HGDIOBJ oldBrush = SelectObject(dc, brushes[0]);
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     MeasureAsciiAdvances(dc);
+    textCodePage = TextCodePage(dc);
 
     const DisplayMetrics& m = displayMetrics;
     if (ps.rcPaint.top < m.headerHeight)
@@ -274,16 +275,15 @@ void HexView::PaintCharacters(HDC dc, uint32_t first, uint32_t end, int y, Glyph
     characters.SetColor(dc, displayColors[DataText], y);
     ByteView bytes = {document->data, document->size};
     const bool unicode = frame && frame->procUnicode;
-    const UINT codePage = TextCodePage(dc);
     for (uint32_t p = first; p < end; ++p) {
         const int x = m.textLeft + m.charWidth * static_cast<int>(p - first);
         DecodedCell cell = DecodeCell(charCode, bytes, p, skipNextCell, unicode);
-        if (cell.kind == DecodedCell::AnsiText && ReadAsOneCharacter(codePage, cell)) {
+        if (cell.kind == DecodedCell::AnsiText && ReadAsOneCharacter(textCodePage, cell)) {
             for (int k = 0; k < cell.ansiLength; ++k)
                 characters.Add(x + k * m.charWidth, cell.ansi[k]);
         } else if (cell.kind == DecodedCell::AnsiText) {
             characters.Draw(dc, y);
-            DrawCharactersInCells(dc, x, y, codePage, cell, m.charWidth);
+            DrawCharactersInCells(dc, x, y, textCodePage, cell, m.charWidth);
         } else if (cell.kind == DecodedCell::WideUnit) {
             characters.Draw(dc, y);
             TextOutW(dc, x, y, &cell.unit, 1);

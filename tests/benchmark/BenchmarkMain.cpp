@@ -10,9 +10,9 @@ int main(int argc, char** argv)
         const char* name;
         void (*run)();
     } groups[] = {
-        {"repaint", BenchmarkRepaint},     {"typing", BenchmarkTyping},   {"scrolling", BenchmarkScrolling},
-        {"files", BenchmarkLoadAndSave},   {"editing", BenchmarkEditing}, {"clipboard", BenchmarkClipboard},
-        {"search", BenchmarkSearchAndSum}, {"compare", BenchmarkCompare},
+        {"repaint", BenchmarkRepaint},   {"typing", BenchmarkTyping},     {"files", BenchmarkLoadAndSave},
+        {"editing", BenchmarkEditing},   {"clipboard", BenchmarkClipboard}, {"search", BenchmarkSearchAndSum},
+        {"compare", BenchmarkCompare},   {"scrolling", BenchmarkScrolling},
     };
     for (const auto& group : groups) {
         bool chosen = argc == 1;

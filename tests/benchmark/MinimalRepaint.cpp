@@ -62,10 +62,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     ReleaseDC(nullptr, screen);
     font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN,
                        "FixedSys");
-    HWND window = CreateWindowExA(0, wc.lpszClassName, "Minimal", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 768, 576,
+    HWND window = CreateWindowExA(0, wc.lpszClassName, "Minimal", WS_OVERLAPPEDWINDOW, 0, 0, 768, 576,
                                   nullptr, nullptr, instance, nullptr);
     marker = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, window,
                              reinterpret_cast<HMENU>(2001), instance, nullptr);
+    // Shown once its marker is there: whoever finds the window may post at once.
+    ShowWindow(window, SW_SHOW);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -12,60 +12,50 @@
 #include <vector>
 
 #include "resources/resource.h"
-#include "tests/benchmark/BenchmarkProgram.h"
+#include "tests/benchmark/BenchmarkTools.h"
 #include "tests/benchmark/Benchmarks.h"
+#include "tests/e2e/Editor.h"
 
 namespace {
-
-using bench::Program;
 
 const size_t steps = 1000;
 const int rounds = 3;
 
-// Milliseconds a step of each case in one round, -1 where it failed.
-struct Round {
-    double pageDown = -1;
-    double downAtBottom = -1;
-    double wheel = -1;
-    double minimal = -1;
+const struct {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+} cases[] = {
+    {"PageDown", WM_KEYDOWN, VK_NEXT},
+    {"Down at bottom", WM_KEYDOWN, VK_DOWN},
+    {"wheel notch", WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA))},
 };
 
-double PerStep(double elapsed)
+// The milliseconds a step of each case, then of the minimal program's full
+// repaint of as many rows in a frame of the editor's size, which goes to frame.
+std::vector<double> Round(const std::string& file, bool maximised, RECT& frame)
 {
-    return elapsed < 0 ? -1 : elapsed / steps;
-}
-
-// The editor's cases, and the view's height and the frame for the minimal program.
-Round ScrollEditor(const bench::EditorFolder& folder, const std::string& file, bool maximised, int& viewHeight,
-                   RECT& frame)
-{
-    folder.WriteSettings(maximised ? "[Settings]\r\nMaximize=1\r\n" : "");
-    Round round;
-    Program editor(folder.Editor(), "\"" + file + "\"", "ZORIXBinaryEditorClass");
-    if (!editor.Ready())
-        return round;
-    RECT view;
-    GetClientRect(GetDlgItem(editor.Frame(), IDC_VIEW), &view);
-    viewHeight = view.bottom;
-    GetWindowRect(editor.Frame(), &frame);
-    round.pageDown = PerStep(editor.Post(WM_KEYDOWN, VK_NEXT, 1, steps));
-    // Paging leaves the caret behind: bring it back to the head and down to
-    // the last whole row first; every Down after that scrolls.
-    editor.Post(WM_COMMAND, ID_EDIT_HEAD, 0, 1);
-    editor.Post(WM_KEYDOWN, VK_DOWN, 1, 200);
-    round.downAtBottom = PerStep(editor.Post(WM_KEYDOWN, VK_DOWN, 1, steps));
-    round.wheel = PerStep(editor.Post(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0, steps));
-    return round;
-}
-
-// The minimal program's full repaint of as many rows, in a frame of the editor's size.
-double MinimalRepaint(int viewHeight, const RECT& frame, bool maximised)
-{
-    Program minimal(bench::ProgramFolder() + "minimal_repaint.exe", std::to_string(viewHeight),
-                    "MinimalRepaintClass");
-    bool placed = minimal.Ready() && (maximised ? minimal.Maximise()
-                                                : minimal.Resize(frame.right - frame.left, frame.bottom - frame.top));
-    return placed ? PerStep(minimal.Post(WM_CHAR, 'x', 1, steps)) : -1;
+    std::vector<double> perStep;
+    int viewHeight = 0;
+    {
+        e2e::Editor editor("\"" + file + "\"", maximised ? "[Settings]\r\nMaximize=1\r\n" : "");
+        for (const auto& c : cases) {
+            // From the head down to the last whole row, where every Down scrolls.
+            editor.PostCommand(ID_EDIT_HEAD);
+            bench::PerMessage(editor.frame, WM_KEYDOWN, std::vector<WPARAM>(200, VK_DOWN), 1);
+            perStep.push_back(bench::PerMessage(editor.frame, c.message, std::vector<WPARAM>(steps, c.wParam), 1));
+        }
+        viewHeight = e2e::ClientRect(editor.view).bottom;
+        GetWindowRect(editor.frame, &frame);
+    }
+    e2e::Process minimal(e2e::BuildFolder() + "minimal_repaint.exe", std::to_string(viewHeight), e2e::BuildFolder());
+    HWND window = minimal.WaitTopWindow("MinimalRepaintClass");
+    if (maximised)
+        ShowWindow(window, SW_MAXIMIZE);
+    else
+        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER);
+    perStep.push_back(bench::PerMessage(window, WM_CHAR, std::vector<WPARAM>(steps, 'x'), 1));
+    return perStep;
 }
 
 double Median(std::vector<double> values)
@@ -74,45 +64,34 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-void Report(const std::string& size, const char* what, const std::vector<Round>& runs, double Round::*step)
-{
-    std::vector<double> editor, minimal, ratios;
-    for (const Round& run : runs) {
-        editor.push_back(run.*step);
-        minimal.push_back(run.minimal);
-        ratios.push_back(run.*step / run.minimal);
-    }
-    std::sort(ratios.begin(), ratios.end());
-    std::printf("scroll  64 MiB, %-19s %-14s %6.2f ms a step   minimal program %6.2f ms (x%.2f, rounds x%.2f-%.2f)\n",
-                size.c_str(), what, Median(editor), Median(minimal), Median(editor) / Median(minimal), ratios.front(),
-                ratios.back());
-}
-
 } // namespace
 
 void BenchmarkScrolling()
 {
-    bench::EditorFolder folder("zorix-scrolling");
-    std::string file;
-    {
-        std::vector<char> bytes(64u << 20);
-        for (size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<char>('A' + i % 16);
-        file = folder.AddFile("scroll.bin", bytes.data(), static_cast<DWORD>(bytes.size()));
-    }
+    e2e::TestFolder folder;
+    std::string bytes(64u << 20, 0);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>('A' + i % 16);
+    folder.Write("scroll.bin", bytes);
     for (bool maximised : {false, true}) {
-        std::vector<Round> runs(rounds);
         RECT frame = {};
-        for (Round& run : runs) {
-            int viewHeight = 0;
-            run = ScrollEditor(folder, file, maximised, viewHeight, frame);
-            run.minimal = MinimalRepaint(viewHeight, frame, maximised);
-        }
+        std::vector<std::vector<double>> runs;
+        for (int round = 0; round < rounds; ++round)
+            runs.push_back(Round(folder.File("scroll.bin"), maximised, frame));
         const std::string size = std::string(maximised ? "maximised " : "default ") +
                                  std::to_string(frame.right - frame.left) + "x" +
                                  std::to_string(frame.bottom - frame.top);
-        Report(size, "PageDown", runs, &Round::pageDown);
-        Report(size, "Down at bottom", runs, &Round::downAtBottom);
-        Report(size, "wheel notch", runs, &Round::wheel);
+        for (size_t c = 0; c < std::size(cases); ++c) {
+            std::vector<double> editor, minimal, ratios;
+            for (const std::vector<double>& run : runs) {
+                editor.push_back(run[c]);
+                minimal.push_back(run.back());
+                ratios.push_back(run[c] / run.back());
+            }
+            std::sort(ratios.begin(), ratios.end());
+            std::printf("scroll  64 MiB, %-19s %-14s %6.2f ms a step   minimal program %6.2f ms (x%.2f, rounds x%.2f-%.2f)\n",
+                        size.c_str(), cases[c].name, Median(editor), Median(minimal), Median(editor) / Median(minimal),
+                        ratios.front(), ratios.back());
+        }
     }
 }

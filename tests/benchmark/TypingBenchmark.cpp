@@ -8,38 +8,32 @@
 #include <string>
 #include <vector>
 
-#include "tests/benchmark/BenchmarkProgram.h"
 #include "tests/benchmark/BenchmarkTools.h"
 #include "tests/benchmark/Benchmarks.h"
+#include "tests/e2e/Editor.h"
 
 namespace {
 
 using bench::Now;
-using bench::Program;
 
-// The minimal program paints 25 rows, as many as the editor's view shows at this size.
-const int typingWidth = 768;
-const int typingHeight = 576;
-
-std::string Digits(size_t count)
+std::vector<WPARAM> Digits(size_t count)
 {
-    std::string digits;
+    std::vector<WPARAM> digits;
     for (size_t i = 0; i < count; ++i)
-        digits += "0123456789ABCDEF"[i % 16];
+        digits.push_back("0123456789ABCDEF"[i % 16]);
     return digits;
 }
 
-// Milliseconds per message posted to the editor on a copy of the file, in the mode.
-double EditorMilliseconds(const bench::EditorFolder& folder, const std::string& file, bool insert, UINT message,
-                          size_t count)
+// Milliseconds per message posted to the editor on a copy of the file, in the
+// mode, in a frame of the minimal program's size, where the view shows 25 rows.
+double EditorMilliseconds(const std::string& file, bool insert, UINT message, size_t count)
 {
-    folder.WriteSettings(std::string("[Settings]\r\nInsert=") + (insert ? "1" : "0") +
-                         "\r\nReadOnly=0\r\nBackUp=0\r\n");
-    Program editor(folder.Editor(), "\"" + file + "\"", "ZORIXBinaryEditorClass");
-    if (!editor.Ready() || !editor.Resize(typingWidth, typingHeight))
+    e2e::Editor editor("\"" + file + "\"", std::string("[Settings]\r\nInsert=") + (insert ? "1" : "0") +
+                                               "\r\nReadOnly=0\r\nBackUp=0\r\nPosW=768\r\nPosH=576\r\n");
+    // Loading a large file takes a while: start once it is done.
+    if (bench::Handled(editor.frame) < 0)
         return -1;
-    double elapsed = editor.Post(message, Digits(count), message == WM_KEYUP ? 0xC0000001 : 1);
-    return elapsed < 0 ? -1 : elapsed / count;
+    return bench::PerMessage(editor.frame, message, Digits(count), message == WM_KEYUP ? 0xC0000001 : 1);
 }
 
 double MemmoveMilliseconds(uint32_t size)
@@ -55,20 +49,16 @@ double MemmoveMilliseconds(uint32_t size)
 void BenchmarkTyping()
 {
     const size_t keys = 2000;
-    const std::string programs = bench::ProgramFolder();
-    bench::EditorFolder folder("zorix-typing");
-    std::string small, large;
-    {
-        std::vector<char> bytes(bench::hugeSize, 0x5A);
-        small = folder.AddFile("small.bin", bytes.data(), 4096);
-        large = folder.AddFile("large.bin", bytes.data(), bench::hugeSize);
-    }
+    e2e::TestFolder folder;
+    folder.Write("small.bin", std::string(4096, 0x5A));
+    folder.Write("large.bin", std::string(bench::hugeSize, 0x5A));
+    const std::string small = folder.File("small.bin");
+    const std::string large = folder.File("large.bin");
 
     double minimal = -1;
     {
-        Program program(programs + "minimal_repaint.exe", "", "MinimalRepaintClass");
-        if (program.Ready() && program.Resize(typingWidth, typingHeight))
-            minimal = program.Post(WM_CHAR, Digits(keys), 1) / keys;
+        e2e::Process program(e2e::BuildFolder() + "minimal_repaint.exe", "", folder.Path());
+        minimal = bench::PerMessage(program.WaitTopWindow("MinimalRepaintClass"), WM_CHAR, Digits(keys), 1);
     }
     std::printf("type    minimal program, full repaint of 25 rows   %7.2f ms a key (baseline)\n", minimal);
     const struct {
@@ -84,11 +74,11 @@ void BenchmarkTyping()
         {"256 MiB head, overwrite     ", large, false, WM_CHAR, keys},
     };
     for (const auto& c : cases) {
-        double each = EditorMilliseconds(folder, c.file, c.insert, c.message, c.count);
+        double each = EditorMilliseconds(c.file, c.insert, c.message, c.count);
         std::printf("type    %s       %7.2f ms a key   (x%.2f)\n", c.name, each, each / minimal);
     }
     const size_t bytes = 40;
-    double perByte = EditorMilliseconds(folder, large, true, WM_CHAR, 2 * bytes) * 2;
+    double perByte = EditorMilliseconds(large, true, WM_CHAR, 2 * bytes) * 2;
     double move = MemmoveMilliseconds(bench::hugeSize);
     std::printf("type    256 MiB head, insert            %7.2f ms a byte   memmove 256 MiB %7.2f ms (x%.2f)\n", perByte,
                 move, perByte / move);
