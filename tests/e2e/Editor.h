@@ -66,7 +66,7 @@ public:
     std::string Setting(const std::string& section, const std::string& key) const;
     std::string Screenshot(const std::string& name) const { return SaveScreenshot(frame, name); }
     // Where the first digit of a byte, or its character, lies on the screen
-    // while the top row is shown, for the display font of a fresh start at the density.
+    // while the top row is shown, for the display font of a fresh start.
     RECT CellOnScreen(uint32_t offset, bool characterColumn = false, int dpi = SystemDpi()) const;
     // Keeps the frame, and the dialogs it owns, above the windows of tests
     // running beside this one, so that pictures of the screen show this editor.

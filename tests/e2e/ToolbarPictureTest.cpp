@@ -31,12 +31,13 @@ private:
     const COLORREF original;
 };
 
-// The toolbar pictures of the set the screen's density takes, as their
-// source draws them, one character per pixel.
-std::vector<std::string> ToolbarSourceRows(const ToolbarPictures& pictures)
+const ToolbarPictures pictures = ToolbarPicturesFor(SystemDpi());
+
+// The toolbar pictures as their source draws them, one character per pixel.
+std::vector<std::string> ToolbarSourceRows()
 {
-    const std::string name = pictures.width == 16 ? "toolbar" : "toolbar" + std::to_string(pictures.width);
-    std::ifstream in("Z:" ZORIX_SOURCE_DIR "/resources/" + name + ".xpm");
+    std::ifstream in("Z:" ZORIX_SOURCE_DIR "/resources/toolbar" +
+                     (pictures.width == 16 ? "" : std::to_string(pictures.width)) + ".xpm");
     std::vector<std::string> quoted;
     for (std::string line; std::getline(in, line);)
         if (line.size() > 1 && line[0] == '"')
@@ -45,11 +46,9 @@ std::vector<std::string> ToolbarSourceRows(const ToolbarPictures& pictures)
     return quoted.size() > 15 ? std::vector<std::string>(quoted.begin() + 15, quoted.end()) : quoted;
 }
 
-// Where the toolbar draws the picture of a button, in the coordinates of a
-// picture of the toolbar window: centred across it, and half the toolbar's
-// padding below its top, or centred in a button no taller than the picture
-// and that padding.
-RECT PictureCell(const e2e::Process& process, HWND toolBar, int index, SIZE size)
+// Where the toolbar draws a button's picture, centred across and half the padding down, in the
+// coordinates of a picture of the toolbar window.
+RECT PictureCell(const e2e::Process& process, HWND toolBar, int index)
 {
     e2e::RemoteBuffer remote(process, sizeof(RECT));
     RECT button = {};
@@ -59,10 +58,9 @@ RECT PictureCell(const e2e::Process& process, HWND toolBar, int index, SIZE size
     ClientToScreen(toolBar, &client);
     RECT window;
     GetWindowRect(toolBar, &window);
-    const int left = client.x - window.left + (button.left + button.right - size.cx) / 2;
-    const int padding = HIWORD(SendMessageA(toolBar, TB_GETPADDING, 0, 0));
-    const int top = client.y - window.top + button.top + std::min(padding, int(button.bottom - button.top - size.cy)) / 2;
-    return {left, top, left + size.cx, top + size.cy};
+    const int left = client.x - window.left + (button.left + button.right - pictures.width) / 2;
+    const int top = client.y - window.top + button.top + HIWORD(SendMessageA(toolBar, TB_GETPADDING, 0, 0)) / 2;
+    return {left, top, left + pictures.width, top + pictures.height};
 }
 
 TBBUTTON Button(const e2e::Process& process, HWND toolBar, int index)
@@ -85,15 +83,13 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     Editor editor;
     editor.StayOnTop();
-    const ToolbarPictures pictures = ToolbarPicturesFor(SystemDpi());
-    const SIZE size = {pictures.width, pictures.height};
-    const std::vector<std::string> source = ToolbarSourceRows(pictures);
-    ASSERT_EQ(source.size(), static_cast<size_t>(size.cy));
+    const std::vector<std::string> source = ToolbarSourceRows();
+    ASSERT_EQ(source.size(), static_cast<size_t>(pictures.height));
     const e2e::Picture bar = e2e::SettledPicture(editor.toolBar);
     bar.Save("toolbar-" + std::to_string(SystemDpi()));
     const int buttons = static_cast<int>(SendMessageA(editor.toolBar, TB_BUTTONCOUNT, 0, 0));
-    const RECT lastCell = PictureCell(*editor.process, editor.toolBar, buttons - 1, size);
-    const COLORREF barFace = bar.At(lastCell.right + size.cx, lastCell.top);
+    const RECT lastCell = PictureCell(*editor.process, editor.toolBar, buttons - 1);
+    const COLORREF barFace = bar.At(lastCell.right + 16, lastCell.top);
     ASSERT_EQ(barFace, GetSysColor(COLOR_BTNFACE));
     const COLORREF outline = GetSysColor(COLOR_BTNTEXT);
     int disabled = 0;
@@ -101,14 +97,14 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
         const TBBUTTON button = Button(*editor.process, editor.toolBar, index);
         if (button.fsStyle & TBSTYLE_SEP)
             continue;
-        const RECT cell = PictureCell(*editor.process, editor.toolBar, index, size);
+        const RECT cell = PictureCell(*editor.process, editor.toolBar, index);
         std::map<COLORREF, int> counts;
         int mismatches = 0;
         for (int y = cell.top - 1; y <= cell.bottom; ++y)
             for (int x = cell.left - 1; x <= cell.right; ++x) {
                 const COLORREF pixel = bar.At(x, y);
                 const bool inside = x >= cell.left && x < cell.right && y >= cell.top && y < cell.bottom;
-                const char drawn = inside ? source[y - cell.top][button.iBitmap * size.cx + x - cell.left] : '.';
+                const char drawn = inside ? source[y - cell.top][button.iBitmap * pictures.width + x - cell.left] : '.';
                 counts[pixel] += inside;
                 if (drawn == '.' || drawn == 's')
                     mismatches += pixel != barFace;
@@ -124,7 +120,7 @@ TEST(Toolbar, PicturesLieOnTheButtonFaceAndDisabledOnesShowTheirShape)
                              return a.second < b.second;
                          })->second;
         EXPECT_GE(counts.size(), 2u) << "disabled picture " << button.iBitmap;
-        EXPECT_LE(most * 10, size.cx * size.cy * 9) << "disabled picture " << button.iBitmap;
+        EXPECT_LE(most * 10, pictures.width * pictures.height * 9) << "disabled picture " << button.iBitmap;
     }
     // Save, Cut, Copy and Undo at least: nothing is edited or selected yet.
     EXPECT_GE(disabled, 4);

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""Reads the headers, the version information and the manifest of the programs
-users get the way Windows does, with a PE reader that shares nothing with the
-build: 32-bit GUI programs able to address more than 2 GiB.
+"""Reads the headers, the version information and the manifest of the programs the
+way Windows does, with a PE reader that shares nothing with the build.
 Usage: ProgramResourcesTest.py <program> <file description> [<program> <file description>]..."""
 import os
 import sys
@@ -28,14 +27,6 @@ failures = []
 def expect(condition, what):
     if not condition:
         failures.append(what)
-
-
-def check_header(pe, name):
-    machine = pe.FILE_HEADER.Machine
-    expect(machine == pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"], f"{name}: machine {machine:#x}, not i386")
-    expect(pe.FILE_HEADER.IMAGE_FILE_LARGE_ADDRESS_AWARE, f"{name}: not large-address-aware")
-    subsystem = pe.OPTIONAL_HEADER.Subsystem
-    expect(subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"], f"{name}: subsystem {subsystem}, not GUI")
 
 
 def version_strings(pe, name):
@@ -69,8 +60,7 @@ def check_version(pe, name, description):
 
 
 def manifests(pe):
-    resources = pe.DIRECTORY_ENTRY_RESOURCE.entries if hasattr(pe, "DIRECTORY_ENTRY_RESOURCE") else []
-    for kind in resources:
+    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
         if kind.id == pefile.RESOURCE_TYPE["RT_MANIFEST"]:
             for entry in kind.directory.entries:
                 for language in entry.directory.entries:
@@ -91,20 +81,18 @@ def check_manifest(pe, name):
     expect(controls == [("6.0.0.0", "6595b64144ccf1df", "*")], f"{name}: common controls {controls}")
     systems = {e.get("Id") for e in root.iter(f"{COMPATIBILITY}supportedOS")}
     expect(systems == VISTA_TO_11, f"{name}: supported systems {sorted(systems)}")
-    # Per-monitor version 2 where the system knows it, system-aware before;
-    # never version 1, which scales neither the caption nor the dialogs.
-    aware = [e.text for e in root.iter(f"{WINDOWS_SETTINGS}dpiAware")]
-    expect(aware == ["true"], f"{name}: dpiAware {aware}")
-    awareness = [[value.strip().lower() for value in e.text.split(",")]
-                 for e in root.iter(f"{WINDOWS_SETTINGS_2016}dpiAwareness")]
-    expect(awareness == [["permonitorv2", "system"]], f"{name}: dpiAwareness {awareness}")
+    dpi = [e.text for e in root.iter(f"{WINDOWS_SETTINGS}dpiAware")]
+    expect(dpi == ["true"], f"{name}: dpiAware {dpi}")
+    awareness = ["".join(e.text.split()).lower() for e in root.iter(f"{WINDOWS_SETTINGS_2016}dpiAwareness")]
+    expect(awareness == ["permonitorv2,system"], f"{name}: dpiAwareness {awareness}")
 
 
 arguments = sys.argv[1:]
 for path, description in zip(arguments[::2], arguments[1::2]):
     name = os.path.basename(path)
     pe = pefile.PE(path)
-    check_header(pe, name)
+    header = (pe.FILE_HEADER.Machine, pe.FILE_HEADER.IMAGE_FILE_LARGE_ADDRESS_AWARE, pe.OPTIONAL_HEADER.Subsystem)
+    expect(header == (0x14C, True, 2), f"{name}: machine, large addresses, subsystem {header}, not i386 (332), True, GUI (2)")
     check_version(pe, name, description)
     check_manifest(pe, name)
 for failure in failures:
